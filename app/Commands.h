@@ -1,0 +1,16 @@
+#pragma once
+// The subcommands of the moyoscope executable. Each takes the arguments after
+// its name and returns the process exit code.
+
+#include <string>
+#include <vector>
+
+namespace moyo::app {
+
+using Args = std::vector<std::string>;
+
+int RunParse(const Args& args);
+int RunQna(const Args& args);
+int RunGtp(const Args& args);
+
+}  // namespace moyo::app

@@ -1,0 +1,42 @@
+// moyoscope: the viewer's host and its command-line tools.
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "app/Commands.h"
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  int (*run)(const moyo::app::Args&);
+  std::string_view usage;
+};
+
+constexpr Command kCommands[] = {
+    {"parse", moyo::app::RunParse, "parse FILE [--format tagged|ngf] [--level L]"},
+    {"qna", moyo::app::RunQna, "qna FILE --moves N -o OUT"},
+    {"gtp", moyo::app::RunGtp, "gtp"},
+};
+
+int Usage() {
+  std::fputs("usage: moyoscope COMMAND [ARGS]\n", stderr);
+  for (const Command& command : kCommands) {
+    std::fprintf(stderr, "  moyoscope %.*s\n", static_cast<int>(command.usage.size()),
+                 command.usage.data());
+  }
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  const std::string_view name = argv[1];
+  for (const Command& command : kCommands) {
+    if (command.name == name) return command.run(moyo::app::Args(argv + 2, argv + argc));
+  }
+  std::fprintf(stderr, "moyoscope: unknown command '%s'\n", argv[1]);
+  return Usage();
+}

@@ -1,0 +1,29 @@
+# Small helpers so every folder declares its tests, benchmarks and fuzz targets the same way.
+
+# moyo_test(NAME SOURCES... LIBS ...): a GoogleTest program registered with CTest.
+# Qt tests get the offscreen platform so they run on headless machines.
+function(moyo_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MOYO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# moyo_bench(NAME SOURCES... LIBS ...): a Google Benchmark program (not run by CTest).
+function(moyo_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(${name} PRIVATE MOYO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# moyo_fuzz(NAME SOURCES... LIBS ...): a libFuzzer target.
+function(moyo_fuzz name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

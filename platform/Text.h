@@ -1,0 +1,16 @@
+#pragma once
+// Conversions between the program's CP949 byte strings and UTF-8, used only
+// where text leaves or enters the program (Qt, JSON, the host).
+
+#include <string>
+#include <string_view>
+
+namespace moyo::platform {
+
+// CP949 to UTF-8; bytes that do not form a CP949 character become U+FFFD.
+std::string Cp949ToUtf8(std::string_view cp949);
+
+// UTF-8 to CP949; characters that CP949 lacks, and malformed UTF-8, become '?'.
+std::string Utf8ToCp949(std::string_view utf8);
+
+}  // namespace moyo::platform
