@@ -1,0 +1,110 @@
+#include "kit/TDockPanel.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace moyo::kit {
+
+TDockPanel::TDockPanel(QWidget* parent) : QWidget(parent) {}
+
+void TDockPanel::DockChild(QWidget* child, Dock where) {
+  if (child == nullptr || child->parentWidget() != this) return;
+  for (const Docked& entry : docked_) {
+    if (entry.widget == child) return;
+  }
+  docked_.push_back({child, where});
+  child->installEventFilter(this);
+  connect(child, &QObject::destroyed, this, [this, child] {
+    std::erase_if(docked_, [child](const Docked& entry) { return entry.widget == child; });
+  });
+  Relayout();
+}
+
+void TDockPanel::SetColour(const QColor& colour) {
+  colour_ = colour;
+  update();
+}
+
+void TDockPanel::SetBevel(BevelKind kind, int width) {
+  bevel_ = kind;
+  bevelWidth_ = kind == BevelKind::None ? 0 : std::max(width, 0);
+  Relayout();
+  update();
+}
+
+void TDockPanel::Relayout() {
+  if (placing_) return;
+  placing_ = true;
+  QRect free = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
+  for (const Docked& entry : docked_) {
+    QWidget* child = entry.widget;
+    if (child->isHidden()) continue;
+    const int height = std::clamp(child->height(), 0, std::max(free.height(), 0));
+    const int width = std::clamp(child->width(), 0, std::max(free.width(), 0));
+    switch (entry.where) {
+      case Dock::Top:
+        child->setGeometry(free.left(), free.top(), free.width(), height);
+        free.setTop(free.top() + height);
+        break;
+      case Dock::Bottom:
+        child->setGeometry(free.left(), free.bottom() + 1 - height, free.width(), height);
+        free.setBottom(free.bottom() - height);
+        break;
+      case Dock::Left:
+        child->setGeometry(free.left(), free.top(), width, free.height());
+        free.setLeft(free.left() + width);
+        break;
+      case Dock::Right:
+        child->setGeometry(free.right() + 1 - width, free.top(), width, free.height());
+        free.setRight(free.right() - width);
+        break;
+      case Dock::Client:
+        child->setGeometry(free.left(), free.top(), std::max(free.width(), 0),
+                           std::max(free.height(), 0));
+        break;
+    }
+  }
+  placing_ = false;
+}
+
+void TDockPanel::resizeEvent(QResizeEvent*) {
+  Relayout();
+  if (OnResize) OnResize();
+}
+
+void TDockPanel::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintFace(painter);
+  if (bevel_ == BevelKind::None) return;
+  const QColor shadow(128, 128, 128);
+  const QColor light(255, 255, 255);
+  const QColor topLeft = bevel_ == BevelKind::Lowered ? shadow : light;
+  const QColor bottomRight = bevel_ == BevelKind::Lowered ? light : shadow;
+  for (int i = 0; i < bevelWidth_; ++i) {
+    const QRect box = rect().adjusted(i, i, -1 - i, -1 - i);
+    painter.setPen(topLeft);
+    painter.drawLine(box.topLeft(), box.topRight());
+    painter.drawLine(box.topLeft(), box.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(box.bottomLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomRight());
+  }
+}
+
+void TDockPanel::PaintFace(QPainter& painter) {
+  if (colour_.isValid()) painter.fillRect(rect(), colour_);
+}
+
+bool TDockPanel::eventFilter(QObject* watched, QEvent* event) {
+  // A docked child that changes its own extent, or appears or disappears,
+  // moves the children docked after it.
+  const QEvent::Type type = event->type();
+  if (!placing_ &&
+      (type == QEvent::Resize || type == QEvent::ShowToParent || type == QEvent::HideToParent)) {
+    Relayout();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace moyo::kit

@@ -1,0 +1,58 @@
+#pragma once
+// A panel that places its docked children along its edges, in the order they
+// were docked: each top, bottom, left or right child takes its own height (or
+// width) from what the earlier ones left, and a client child fills the rest.
+// Hidden children take no room. It can fill itself with a colour and draw a
+// raised or lowered bevel around its edge.
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace moyo::kit {
+
+enum class Dock { Top, Bottom, Left, Right, Client };
+
+enum class BevelKind { None, Raised, Lowered };
+
+class TDockPanel : public QWidget {
+ public:
+  explicit TDockPanel(QWidget* parent = nullptr);
+
+  // Docks `child` (a child widget of this panel) at `where`; a docked child
+  // may be docked only once.
+  void DockChild(QWidget* child, Dock where);
+  // Fills the panel with `colour` behind its children.
+  void SetColour(const QColor& colour);
+  QColor Colour() const { return colour_; }
+  // Draws a bevel of `width` pixels around the panel's edge; docked children
+  // sit inside it.
+  void SetBevel(BevelKind kind, int width);
+  // Places every docked child again from the panel's current size.
+  void Relayout();
+
+  // Raised after the panel has been resized and its docked children placed.
+  std::function<void()> OnResize;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Paints the panel's face; the image panel puts its wallpaper here.
+  virtual void PaintFace(QPainter& painter);
+
+ private:
+  struct Docked {
+    QWidget* widget;
+    Dock where;
+  };
+
+  std::vector<Docked> docked_;
+  QColor colour_;
+  BevelKind bevel_ = BevelKind::None;
+  int bevelWidth_ = 0;
+  bool placing_ = false;
+};
+
+}  // namespace moyo::kit
