@@ -12,5 +12,6 @@ using Args = std::vector<std::string>;
 int RunParse(const Args& args);
 int RunQna(const Args& args);
 int RunGtp(const Args& args);
+int RunServe(const Args& args);
 
 }  // namespace moyo::app

@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
     {"parse", moyo::app::RunParse, "parse FILE [--format tagged|ngf] [--level L]"},
     {"qna", moyo::app::RunQna, "qna FILE --moves N -o OUT"},
     {"gtp", moyo::app::RunGtp, "gtp"},
+    {"serve", moyo::app::RunServe, "serve DIR [--port N] [--bind ADDR]"},
 };
 
 int Usage() {
