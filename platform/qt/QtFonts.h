@@ -1,0 +1,19 @@
+#pragma once
+// Maps the font faces the program asks for to the faces this machine has.
+
+#include <QFont>
+
+#include "platform/Canvas.h"
+
+namespace moyo::platform {
+
+// The QFont for spec on a device of dotsPerInchY: the face substituted, the
+// size in device pixels (points converted at that resolution), the style bits,
+// Korean glyphs guaranteed for the Hangul character set, and the width
+// narrowed or widened to spec.averageWidth when that is set.
+QFont MakeQtFont(const FontSpec& spec, int dotsPerInchY);
+
+// The family that stands in for a face name given in CP949.
+QString SubstituteFamily(const std::string& cp949Face, Charset charset);
+
+}  // namespace moyo::platform

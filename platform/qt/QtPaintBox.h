@@ -1,0 +1,34 @@
+#pragma once
+// The paint box widget: shows the image its painter draws into, takes the
+// painter's size, and passes mouse presses on to it.
+
+#include <QWidget>
+
+#include "platform/PaintBox.h"
+#include "platform/qt/QtImageBox.h"
+
+namespace moyo::platform {
+
+class QtPaintBox : public QWidget, public PaintBox {
+ public:
+  explicit QtPaintBox(QWidget* parent = nullptr);
+
+  Canvas& GetCanvas() override { return box_.GetCanvas(); }
+  // Resizes the image and the widget with it.
+  void SetSize(int width, int height) override;
+  Size GetSize() const override { return box_.GetSize(); }
+  // Schedules a repaint of the widget from the image.
+  void Changed() override { update(); }
+
+  // The image shown.
+  const QImage& Image() const { return box_.Image(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QtImageBox box_;
+};
+
+}  // namespace moyo::platform
