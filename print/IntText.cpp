@@ -1,0 +1,18 @@
+#include "print/IntText.h"
+
+#include <charconv>
+
+namespace moyo {
+
+std::optional<std::int32_t> ParseInt32(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  // from_chars takes a minus sign but not a plus sign.
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
+  return value;
+}
+
+}  // namespace moyo
