@@ -65,10 +65,10 @@ enum class Charset { Default, Ansi, Hangul };
 // A font by face name as the system names it ("Times New Roman", "굴림체" in
 // CP949); the canvas substitutes the faces this machine has.
 struct FontSpec {
-  std::string face;        // CP949 bytes
-  int pointSize = 0;       // used when pixelHeight is 0
-  int pixelHeight = 0;     // character height in device units, when > 0
-  int averageWidth = 0;    // average character width in device units; 0 = natural
+  std::string face;      // CP949 bytes
+  int pointSize = 0;     // used when pixelHeight is 0
+  int pixelHeight = 0;   // character height in device units, when > 0
+  int averageWidth = 0;  // average character width in device units; 0 = natural
   unsigned style = kRegular;
   Charset charset = Charset::Default;
 };
