@@ -1,0 +1,69 @@
+#pragma once
+// The decisions of record retrieval that need no window: what a member level
+// allows, which road a requested record takes, the address it is fetched
+// from, where the servers are, and where the question-and-answer file goes.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/SettingsStore.h"
+
+namespace moyo {
+
+// Levels "0" and "2": commentary limited; printing, answers and hints refused.
+bool IsLimitedMember(const std::string& level);
+// Levels "10" and "100": the guessing controls are hidden.
+bool HidesGuessingControls(const std::string& level);
+// Levels "0", "2", "10" and "100": answer buttons and hints are refused.
+bool RefusesAnswersAndHints(const std::string& level);
+
+// How a requested record is fetched and read.
+enum class TRecordRoad {
+  Numbered,       // level "10": the record server's numbered-record script, NGF text
+  NgfAddress,     // a full address ending in "NGF" or "ngf": NGF text
+  TaggedAddress,  // any other full address: tagged text
+  WebFolder,      // a file name in the web server's record folder: tagged text
+};
+
+// The road for fileName at level; "http" and the extensions are matched case-sensitively.
+TRecordRoad ChooseRecordRoad(const std::string& fileName, const std::string& level);
+
+// Whether the road's body goes to the NGF reader (else the tagged reader).
+bool ReadsNgf(TRecordRoad road);
+
+// The two servers as host[:port].
+struct TRecordServers {
+  std::string recordServer;
+  std::string webServer;
+};
+
+inline constexpr const char* kDefaultServer = "localhost:8949";
+
+// The servers from the settings ("Software\NetMoyoscope", section "Server Info",
+// values "recordserver" and "webserver"); the environment variables
+// MOYOSCOPE_RECORD_SERVER and MOYOSCOPE_WEB_SERVER win, and each defaults to
+// localhost:8949.
+TRecordServers ReadRecordServers(platform::SettingsStore& settings);
+
+// The address to download: full addresses are used as given; a number or a
+// name is escaped and appended to its server's script or folder.
+std::string RecordAddress(TRecordRoad road, const std::string& fileName,
+                          const TRecordServers& servers);
+
+// Percent-encodes the bytes that cannot stand in an address: blanks, control
+// bytes, bytes above 127, "?", "#" and "%". A query value also encodes "&",
+// "+", "=" and "/", which would change the query's meaning.
+std::string EscapeRecordName(std::string_view name);
+std::string EscapeQueryValue(std::string_view value);
+
+// The question-and-answer file, in the folder stored under
+// "\Software\Zel2000\DirPath Info" as "zelpath". A missing or empty folder is
+// replaced by defaultFolder (UTF-8, as file names are), which is then stored.
+std::filesystem::path QnaFilePath(platform::SettingsStore& settings,
+                                  const std::string& defaultFolder);
+
+// The user's home folder, where the question-and-answer file goes by default.
+std::string HomeFolder();
+
+}  // namespace moyo
