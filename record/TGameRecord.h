@@ -1,0 +1,72 @@
+#pragma once
+// The loaded game record: header, main line and commentary items, filled in
+// place by the readers and read by the viewer, printing and the reference window.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace moyo {
+
+// Room in the record; readers drop what does not fit.
+inline constexpr int kMaxRecordMoves = 500;
+inline constexpr int kMaxCommentEntries = 2000;
+
+// Colours of a record move (the board model has its own colour codes).
+inline constexpr std::uint8_t kRecordBlack = 0;
+inline constexpr std::uint8_t kRecordWhite = 1;
+
+// Kinds of a commentary item.
+inline constexpr std::int16_t kCommentText = 1;
+inline constexpr std::int16_t kReferenceDiagram = 2;
+
+// The header of a record; texts are CP949 bytes.
+struct TGiboInfo {
+  std::string title;
+  std::uint16_t handicap = 0;  // 0 is an even game
+  std::string date;
+  std::string place;
+  std::string blackName;
+  std::string whiteName;
+  std::string result;
+  std::string mainTime;
+  std::string byoyomiTime;
+  std::string byoyomiCount;
+  std::string komi;
+  std::string blackRank;
+  std::string whiteRank;
+  std::string recordKind;  // "1": the summary is the record's only commentary
+  std::string summary;
+};
+
+// One main-line move; x = 0 is a pass. Coordinates count from 1 at the top left.
+struct TRecordMove {
+  std::uint8_t x = 0;
+  std::uint8_t y = 0;
+  std::uint8_t colour = kRecordBlack;
+};
+
+// One commentary item: a text (kind 1) or a reference-diagram string (kind 2).
+struct TCommentEntry {
+  std::string text;
+  std::int32_t moveNo = 0;  // the move it follows; 0 is the start position
+  std::int16_t kind = kCommentText;
+};
+
+// The whole record. It is large (about 80 KB), so the viewer holds one and reuses it.
+struct TGameRecord {
+  TGiboInfo info;
+  std::int32_t moveCount = 0;
+  std::array<TRecordMove, kMaxRecordMoves> moves{};  // moves[0] is move 1
+  std::int32_t commentCount = 0;
+  std::array<TCommentEntry, kMaxCommentEntries> comments{};  // comments[0] is item 1
+
+  // Empties the record, as before the first load; the readers themselves keep old items.
+  void Clear();
+  // Appends a main-line move; false (and nothing stored) when the line is full.
+  bool AddMove(TRecordMove move);
+  // Appends a commentary item; false (and nothing stored) when the table is full.
+  bool AddComment(std::int32_t moveNo, std::int16_t kind, std::string text);
+};
+
+}  // namespace moyo

@@ -1,0 +1,37 @@
+#pragma once
+// Helpers for the record tests: fixture files and Korean texts in CP949.
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "platform/Text.h"
+#include "record/TGameRecord.h"
+
+namespace moyo::test {
+
+// The bytes of tests/record/fixtures/<name>.
+inline std::string Fixture(const std::string& name) {
+  const char* root = std::getenv("MOYO_SOURCE_DIR");
+  const std::string path = std::string(root ? root : ".") + "/tests/record/fixtures/" + name;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// A UTF-8 literal as the CP949 bytes a record holds.
+inline std::string Cp(std::string_view utf8) {
+  return platform::Utf8ToCp949(utf8);
+}
+
+// Records are too large for the test's stack.
+inline std::unique_ptr<TGameRecord> NewRecord() {
+  return std::make_unique<TGameRecord>();
+}
+
+}  // namespace moyo::test
