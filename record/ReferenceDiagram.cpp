@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "board/TextCodes.h"
 #include "record/Decimal.h"
 
 namespace moyo {
@@ -19,11 +20,6 @@ bool IsUpper(char c) {
 // A point letter of the diagram string: "A" + the coordinate, counted from 1.
 char PointLetter(char lower) {
   return static_cast<char>('A' + (lower - 'a' + 1));
-}
-
-// The board unit's two-letter number code: "A" + v div 26, then "A" + v mod 26.
-std::string EncodeNumber2(int v) {
-  return {static_cast<char>('A' + v / 26), static_cast<char>('A' + v % 26)};
 }
 
 }  // namespace
