@@ -1,0 +1,56 @@
+#include "control/RecordLoader.h"
+
+#include <memory>
+#include <system_error>
+
+#include "record/NgfReader.h"
+#include "record/QnaExport.h"
+#include "record/TaggedReader.h"
+#include "resources/Messages.h"
+
+namespace moyo {
+namespace {
+
+TLoadResult Outcome(TLoadOutcome outcome, std::string error = {}) {
+  return {outcome, std::move(error)};
+}
+
+}  // namespace
+
+TLoadResult LoadRecord(TRecordLoadTarget& target, platform::HttpClient& http,
+                       const TRecordServers& servers, const std::string& fileName,
+                       const std::string& level) {
+  target.SetLevel(level);
+  if (HidesGuessingControls(level)) target.HideGuessingControls();
+
+  const TRecordRoad road = ChooseRecordRoad(fileName, level);
+  platform::HttpResult download = http.Get(RecordAddress(road, fileName, servers));
+  if (!download.ok) return Outcome(TLoadOutcome::DownloadFailed, std::move(download.error));
+
+  // The record server answers an unknown number with a page that says so.
+  if (road == TRecordRoad::Numbered && download.body.find(Message(6)) != std::string::npos) {
+    target.ShowNotice(Message(7));
+    return Outcome(TLoadOutcome::NoSuchRecord);
+  }
+
+  auto fresh = std::make_unique<TGameRecord>();
+  const TReadResult read = ReadsNgf(road) ? ReadNgfRecord(*fresh, download.body)
+                                          : ReadTaggedRecord(*fresh, download.body, level);
+  if (read.failed) return Outcome(TLoadOutcome::ReadFailed, read.error);
+  if (!read.show) return Outcome(TLoadOutcome::NotApplied);
+
+  target.Record() = std::move(*fresh);
+  target.ApplyRecord();
+  return Outcome(TLoadOutcome::Applied);
+}
+
+bool WriteQnaFile(platform::SettingsStore& settings, const std::string& defaultFolder,
+                  const TGameRecord& record, int shownMoves) {
+  const std::filesystem::path path = QnaFilePath(settings, defaultFolder);
+  // An older file left in place by a failed export is no answer.
+  if (!ExportQnaRecord(record, shownMoves, path.string()).empty()) return false;
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+}  // namespace moyo
