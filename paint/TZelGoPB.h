@@ -1,0 +1,132 @@
+#pragma once
+// The board painter: draws a 19 x 19 board with its wood, edge shadow, grid,
+// star points, coordinate labels, stones and marks onto a paint box, and turns
+// mouse presses on it into board points. It keeps its own copy of what each
+// point shows, so it can repaint without asking the board model.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "board/BoardTypes.h"
+#include "platform/Canvas.h"
+#include "platform/PaintBox.h"
+
+namespace moyo {
+
+// The mark code of the last move's triangle.
+inline constexpr int kLastMoveMark = 501;
+
+class TZelGoPB {
+ public:
+  // Paints on paintBox with background as the wood texture and edge as the
+  // edge shadow picture; all three belong to the caller and must outlive the
+  // painter. Takes over the paint box's mouse presses.
+  TZelGoPB(platform::PaintBox& paintBox, const platform::Bitmap& background,
+           const platform::Bitmap& edge);
+  ~TZelGoPB();
+  TZelGoPB(const TZelGoPB&) = delete;
+  TZelGoPB& operator=(const TZelGoPB&) = delete;
+
+  // Uses these cell-sized pictures for stones from now on (call before
+  // SetBoardSize); they belong to the caller. Without them stones are circles.
+  void SetStoneBitmaps(const platform::Bitmap* black, const platform::Bitmap* white,
+                       const platform::Bitmap* blackMask, const platform::Bitmap* whiteMask);
+
+  // Sizes the board square to pixels (19 x the cell size), the paint box to
+  // pixels + Margin, refits the mark fonts and repaints. Sizes below 19 and the
+  // current size are ignored.
+  void SetBoardSize(int pixels);
+  // Redraws the whole board from the painter's own copy of the points.
+  void Repaint();
+  // Sets point (x, y) to colour (0 empty, 1 black, 2 white) with the number or
+  // mark code, and redraws that one cell. Points off the board are ignored.
+  void DrawPoint(std::uint8_t colour, int x, int y, int number);
+  // Shows the position points with no marks.
+  void LoadBoard(const TPointGrid& points);
+  // Turns the view by 180 degrees, or back.
+  void ToggleFlip();
+  // Replaces the edge shadow picture (trial mode has its own); shown at the
+  // next Repaint. The picture belongs to the caller.
+  void SetEdgeBitmap(const platform::Bitmap& edge);
+
+  // Draws the mark code number on point (x, y). With clear, a point that has
+  // a mark is drawn without it instead, so the same call toggles the mark.
+  void DrawMark(int x, int y, int number, bool clear);
+  // Shows these marks on the board (0 for none).
+  void LoadMarks(const TNumberGrid& marks);
+  // Removes every mark from the board.
+  void ClearMarks();
+
+  // A mouse press at pixel (px, py) of the paint box.
+  void MouseDown(platform::MouseButton button, unsigned shift, int px, int py);
+  // Raised for every mouse press with the point under it; presses in the
+  // margin give 20 (or 0 when flipped), so the receiver checks the range.
+  std::function<void(TZelGoPB& sender, platform::MouseButton button, unsigned shift, int x, int y)>
+      OnPointClick;
+
+  // Pixels of one cell; 0 before the first SetBoardSize.
+  int CellSize() const { return cellSize_; }
+  // Pixels of the board square.
+  int BoardPixels() const { return boardPixels_; }
+  // Pixels right of and below the board for the shadow and the labels.
+  int Margin() const { return margin_; }
+  // Sets the board square's size without drawing (a host's starting value).
+  void SetBoardPixels(int pixels) { boardPixels_ = pixels; }
+  // Sets the margin; above 10 it holds the coordinate labels.
+  void SetMargin(int margin) { margin_ = margin; }
+  // Whether the view is turned by 180 degrees.
+  bool Flipped() const { return flipped_; }
+  // What the painter holds for point (x, y), 1..19; 0 off the board.
+  std::uint8_t PointAt(int x, int y) const;
+  // The number or mark code held for point (x, y), 1..19; 0 off the board.
+  int MarkAt(int x, int y) const;
+
+  // The fitted font sizes, in points, of the mark texts.
+  int NumberSize3() const { return numberSize3_; }
+  int NumberSize2() const { return numberSize2_; }
+  int HangulSize() const { return hangulSize_; }
+  int LetterSize() const { return letterSize_; }
+
+ private:
+  struct Cell {
+    int left, top;
+  };
+
+  platform::Canvas& Canvas() { return paintBox_.GetCanvas(); }
+  Cell DrawnCell(int x, int y) const;
+  int DrawnX(int x) const { return flipped_ ? 20 - x : x; }
+  int DrawnY(int y) const { return flipped_ ? 20 - y : y; }
+
+  void PaintBackground();
+  void PaintGrid();
+  void PaintStarPoint(int cx, int cy);
+  void PaintLabels();
+  void PaintCellWood(int px, int py);
+  void PaintEmptyCell(int drawnX, int drawnY);
+  void PaintStone(std::uint8_t colour, int drawnX, int drawnY);
+  void PaintMark(int x, int y, int number);
+  void PaintLastMoveTriangle(std::uint8_t colour, int drawnX, int drawnY);
+  void PaintSquare(bool black, int drawnX, int drawnY);
+  void FitFonts();
+  static bool OnBoard(int x, int y) { return x >= 1 && x <= 19 && y >= 1 && y <= 19; }
+
+  platform::PaintBox& paintBox_;
+  const platform::Bitmap& background_;
+  const platform::Bitmap* edge_;
+  int tileWidth_, tileHeight_;
+  const platform::Bitmap* blackStone_ = nullptr;
+  const platform::Bitmap* whiteStone_ = nullptr;
+  const platform::Bitmap* blackMask_ = nullptr;
+  const platform::Bitmap* whiteMask_ = nullptr;
+  int numberSize3_ = 0, numberSize2_ = 0, hangulSize_ = 0, letterSize_ = 0;
+  int half_ = 0;
+  TNumberGrid markGrid_{};
+  bool flipped_ = false;
+  int cellSize_ = 0;
+  int boardPixels_ = 190;
+  int margin_ = 20;
+  TPointGrid pointGrid_{};
+};
+
+}  // namespace moyo
