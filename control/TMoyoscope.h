@@ -1,0 +1,231 @@
+#pragma once
+// The viewer form: the board with its frame and function bar, the players and
+// game information, the commentary and news panels, and the play and guessing
+// rows. It owns the record, the board model, the painter, the commentary
+// writer and every control it shows; the automation surface drives it
+// through the public members below.
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "control/ViewerState.h"
+#include "kit/TDockPanel.h"
+#include "platform/PaintBox.h"
+#include "record/TGameRecord.h"
+
+class QLabel;
+class QPixmap;
+class QLineEdit;
+class QSpinBox;
+
+namespace moyo::platform {
+class Bitmap;
+class BitmapStore;
+class Notifier;
+class QtPaintBox;
+class SoundPlayer;
+class Timer;
+}  // namespace moyo::platform
+
+namespace moyo::kit {
+class TBevel;
+class TDockPanel;
+class TFrameButton;
+class TImagePanel;
+class TLinkMemo;
+}  // namespace moyo::kit
+
+namespace moyo {
+
+class TGoBoard;
+class TZelGoPB;
+class TNoteMessage;
+class TNewsView;
+struct TBoardSnapshot;
+struct TMoveInfo;
+
+// The window that replays a reference diagram of a commentary; the form
+// creates it on first use and keeps it.
+class TReferenceWindow {
+ public:
+  virtual ~TReferenceWindow() = default;
+  // Shows `snapshot` on a board of `lines` lines, turned when `flipped`.
+  virtual void ShowPosition(int lines, const TBoardSnapshot& snapshot, bool flipped, bool draw) = 0;
+  // Brings the window up.
+  virtual void ShowWindow() = 0;
+  // Plays the moves of a reference-diagram string on the position shown.
+  virtual void LoadDiagram(const std::string& diagram) = 0;
+};
+
+// What the form uses of the system. Anything left empty gets the Qt one.
+struct TFormServices {
+  std::unique_ptr<platform::Notifier> notifier;
+  // Makes the form's timers (automatic play, the wrong-guess notice).
+  std::function<std::unique_ptr<platform::Timer>()> makeTimer;
+  std::unique_ptr<platform::SoundPlayer> stoneSound;
+  // The named pictures; not owned. Empty: a store of the program's artwork.
+  platform::BitmapStore* bitmaps = nullptr;
+  // Makes the news browser when the host first sets News. Empty: Qt WebEngine.
+  std::function<std::unique_ptr<TNewsView>(QWidget* parent)> makeNewsView;
+  // Makes the reference-diagram window. Empty: links open nothing.
+  std::function<std::unique_ptr<TReferenceWindow>(QWidget* owner)> makeReferenceWindow;
+};
+
+class TMoyoscope : public kit::TDockPanel {
+ public:
+  // Builds the form and runs ActiveFormCreate.
+  explicit TMoyoscope(QWidget* parent = nullptr, TFormServices services = {});
+  ~TMoyoscope() override;
+
+  // ---- Used by the automation surface ----
+
+  // The record the readers fill and ApplyRecord shows.
+  TGameRecord& Record() { return *record_; }
+  // The board model of the main board.
+  TGoBoard& Board() { return *board_; }
+  const TGoBoard& Board() const { return *board_; }
+  // The painter of the main board.
+  TZelGoPB& Painter() { return *painter_; }
+  // The member level the host passed with the record.
+  const std::string& Level() const { return level_; }
+  void SetLevel(const std::string& level) { level_ = level; }
+  // The current move of the board model (0 before the first move).
+  int MoveCount() const;
+  // Hides the guessing row's heading, buttons and bevels and shortens movesP to 38.
+  void HideGuessingControls();
+  // Shows the filled record: labels, board, commentary. A record whose moves
+  // the board refuses still loads as far as the board takes it.
+  void ApplyRecord();
+  // The handicap byte of the game-state record, as printing reads it.
+  std::uint8_t HandicapByte() const { return handicapByte_; }
+  // Opens the news panel on `address` (CP949); an empty address changes nothing.
+  void SetNews(const std::string& address);
+  // Shows a modal notice with caption message 2 and returns when it closes.
+  void showNotice(const std::string& text);
+  // A notice of two messages joined by two line breaks.
+  void showNotice2(int first, int second);
+  // The viewer state (mode and flags).
+  const TViewerState& State() const { return state_; }
+  TViewerState& State() { return state_; }
+
+  // ---- Handlers (public so a host or test can drive them as a click would) ----
+
+  void navButtonClick(int tag);
+  void boardClick(platform::MouseButton button, unsigned shift, int x, int y);
+  void moveBtnClick();
+  void moveEdKeyDown(int key);
+  void autoBtnClick();
+  void autoEndBtnClick();
+  void TimerTimer();
+  void secondSEChange();
+  void refreshComment();
+  void commentMContext(int start, int stop);
+  void openReference(const std::string& text);
+  void newsBtnClick();
+  void pBaseResize();
+  void chooseCellSize(int pixels);
+  void buttonPResize();
+  void functionPResize();
+  void commentPResize();
+
+  // ---- Components, named by role and kind ----
+
+  kit::TDockPanel* rightP = nullptr;
+  kit::TDockPanel* rightTopP = nullptr;
+  QLabel* matchNameL = nullptr;
+  QLabel* PlayerPanel = nullptr;
+  QLabel* bPlayerL = nullptr;
+  QLabel* BGlvlL = nullptr;
+  QLabel* wDiedSL = nullptr;
+  QLabel* wPlayerL = nullptr;
+  QLabel* WGlvlL = nullptr;
+  QLabel* bDiedSL = nullptr;
+  kit::TBevel* Bevel1 = nullptr;
+  QLabel* eventNameL = nullptr;
+  std::array<QLabel*, 6> infoLines{};  // infoLines[0] is line 1
+  kit::TBevel* Bevel2 = nullptr;
+  kit::TDockPanel* Panel1 = nullptr;
+  kit::TDockPanel* commentP = nullptr;
+  QLabel* Label1 = nullptr;
+  kit::TLinkMemo* commentM = nullptr;
+  kit::TDockPanel* NewsP = nullptr;
+  QLabel* NewsL = nullptr;
+  kit::TFrameButton* newsBtn = nullptr;
+  QWidget* WebNews = nullptr;  // created when the host first sets News
+  kit::TDockPanel* movesP = nullptr;
+  kit::TFrameButton* autoBtn = nullptr;
+  kit::TFrameButton* autoEndBtn = nullptr;
+  QSpinBox* secondSE = nullptr;
+  kit::TFrameButton* moveBtn = nullptr;
+  QLineEdit* moveEd = nullptr;
+  kit::TBevel* Bevel3 = nullptr;
+  QLabel* Label2 = nullptr;
+  kit::TFrameButton* giboBtn = nullptr;
+  kit::TFrameButton* BBtn = nullptr;
+  kit::TFrameButton* WBtn = nullptr;
+  kit::TFrameButton* BWBtn = nullptr;
+  QLabel* StatusL = nullptr;
+  kit::TBevel* Bevel4 = nullptr;
+  kit::TFrameButton* HintBtn = nullptr;
+  kit::TFrameButton* HintXBtn = nullptr;
+  kit::TDockPanel* leftP = nullptr;
+  kit::TDockPanel* topP = nullptr;
+  QLabel* Image1 = nullptr;
+  kit::TDockPanel* sideP = nullptr;
+  kit::TDockPanel* buttonP = nullptr;
+  kit::TImagePanel* functionP = nullptr;
+  kit::TFrameButton* testBtn = nullptr;
+  kit::TFrameButton* testEndBtn = nullptr;
+  kit::TFrameButton* numBtn = nullptr;
+  kit::TFrameButton* numEndBtn = nullptr;
+  kit::TFrameButton* printBtn = nullptr;
+  std::array<kit::TFrameButton*, 6> navButtons{};
+  kit::TDockPanel* panP = nullptr;
+  platform::QtPaintBox* MainGoPB = nullptr;
+
+  // The automatic-play timer and the timer that closes a wrong-guess notice.
+  platform::Timer& Timer() { return *timer_; }
+  platform::Timer& Timer1() { return *timer1_; }
+  // How often the stone sound was started (for tests and diagnostics).
+  int StoneSoundCount() const { return stoneSounds_; }
+  // How often the stone pictures were loaded for a new cell size.
+  int StonePictureLoads() const { return stonePictureLoads_; }
+
+ private:
+  void ActiveFormCreate();
+  void BuildRightPanel();
+  void BuildMovesPanel();
+  void BuildLeftPanel();
+  void LoadFaces();
+  void ConnectBoard();
+  void OnStonePlaced(int x, int y, int number, std::uint8_t colour);
+  void OnPointChanged(int x, int y, int number, std::uint8_t colour);
+  void OnMove(const TMoveInfo& info);
+  void PlaceNavButtons(int spread);
+  QPixmap Picture(const std::string& name);
+  const platform::Bitmap& BoardPicture(const std::string& name);
+  bool CommentaryHidden() const;
+  int CommentaryMove() const;
+
+  TFormServices services_;
+  std::unique_ptr<platform::BitmapStore> ownBitmaps_;
+  platform::BitmapStore* bitmaps_ = nullptr;
+  std::unique_ptr<platform::Timer> timer_;
+  std::unique_ptr<platform::Timer> timer1_;
+  std::unique_ptr<TGameRecord> record_;
+  std::unique_ptr<TGoBoard> board_;
+  std::unique_ptr<TZelGoPB> painter_;
+  std::unique_ptr<TNoteMessage> noteMessage_;
+  std::unique_ptr<TReferenceWindow> referenceWindow_;
+  std::unique_ptr<TNewsView> newsView_;
+  std::unique_ptr<platform::Bitmap> blankPicture_;
+  TViewerState state_;
+  std::string level_;
+  std::uint8_t handicapByte_ = 0;
+  int stoneSounds_ = 0;
+  int stonePictureLoads_ = 0;
+};
+
+}  // namespace moyo

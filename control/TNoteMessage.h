@@ -1,0 +1,30 @@
+#pragma once
+// Writes a move's commentary into the link memo: text items as lines and
+// reference diagrams as link lines, each set off from the one before by a
+// blank line.
+
+#include <string>
+
+namespace moyo::kit {
+class TLinkMemo;
+}
+
+namespace moyo {
+
+class TNoteMessage {
+ public:
+  // Writes to `memo`, which it does not own; a null memo makes every call do nothing.
+  explicit TNoteMessage(kit::TLinkMemo* memo);
+
+  // Appends an empty line unless the memo is empty or already ends with one.
+  void AddBlankLine();
+  // Appends `text` as one line, after a blank line when `separate`.
+  void AddText(const std::string& text, bool separate);
+  // Appends `text` wrapped in the link markers, after a blank line when `separate`.
+  void AddLink(const std::string& text, bool separate);
+
+ private:
+  kit::TLinkMemo* memo_;
+};
+
+}  // namespace moyo
