@@ -1,0 +1,31 @@
+#pragma once
+// Building the content of one printed diagram from the record's moves: the
+// stones already on the board when the diagram begins (no numbers), the
+// diagram's moves with their numbers, and the retake list of moves played
+// where a stone of the diagram already stands.
+
+#include <cstdint>
+
+#include "board/BoardRecords.h"
+#include "print/LDispGGrid.h"
+#include "print/TRetakeList.h"
+
+namespace moyo {
+
+// One diagram: its board and its retake list.
+struct TDiagram {
+  LDispGGrid board;
+  TRetakeList retakes;
+};
+
+// The letter byte of letter label n (1 "a" printed "가", 2 "b" printed "나",
+// ...); labels past "~" print "?".
+std::uint8_t LetterLabelByte(int n);
+
+// Fills diagram with moves startMove to endMove of moves (endMove cut to the
+// move count), after the handicap (order 0) and the earlier moves replayed on
+// a board of its own. A retake line holds at most lineLimit cells (2 to 28).
+void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const TMoveList& moves,
+                  TDiagram& diagram);
+
+}  // namespace moyo
