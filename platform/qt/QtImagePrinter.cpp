@@ -48,21 +48,27 @@ bool QtImagePrinter::FinishPage() {
 }
 
 bool QtImagePrinter::BeginJob(const std::string& title) {
-  if (canvas_ || width_ <= 0 || height_ <= 0 || dpi_ <= 0) return false;
+  if (jobRunning_ || width_ <= 0 || height_ <= 0 || dpi_ <= 0) return false;
   title_ = title;
   pages_ = 0;
-  return StartPage();
+  jobRunning_ = true;
+  return true;
+}
+
+Canvas* QtImagePrinter::PageCanvas() {
+  if (!jobRunning_) return nullptr;
+  if (!canvas_ && !StartPage()) return nullptr;
+  return canvas_.get();
 }
 
 bool QtImagePrinter::NewPage() {
-  if (!canvas_) return false;
-  const bool saved = FinishPage();
-  return StartPage() && saved;
+  return PageCanvas() != nullptr && FinishPage();
 }
 
 bool QtImagePrinter::EndJob() {
-  if (!canvas_) return false;
-  return FinishPage();
+  if (!jobRunning_) return false;
+  jobRunning_ = false;
+  return !canvas_ || FinishPage();
 }
 
 }  // namespace moyo::platform

@@ -28,7 +28,7 @@ class QtImagePrinter final : public Printer {
   bool BeginJob(const std::string& title) override;
   bool NewPage() override;
   bool EndJob() override;
-  Canvas* PageCanvas() override { return canvas_.get(); }
+  Canvas* PageCanvas() override;
 
   // Called with each finished page and its number from 1.
   std::function<void(const QImage& page, int number)> OnPage;
@@ -47,6 +47,7 @@ class QtImagePrinter final : public Printer {
   std::string pattern_;
   std::string title_;
   int pages_ = 0;
+  bool jobRunning_ = false;
   QImage page_;
   std::unique_ptr<QtCanvas> canvas_;
 };

@@ -52,19 +52,30 @@ int QtPrinter::DotsPerInch() const {
 }
 
 bool QtPrinter::BeginJob(const std::string& title) {
-  if (canvas_) return false;
+  if (jobRunning_) return false;
   printer_.setDocName(QString::fromStdString(Cp949ToUtf8(title)));
-  if (!painter_.begin(&printer_)) return false;
-  canvas_ = std::make_unique<QtCanvas>(painter_);
+  jobRunning_ = true;
   return true;
 }
 
+Canvas* QtPrinter::PageCanvas() {
+  if (!jobRunning_) return nullptr;
+  // The document is opened with its first page, so a job without pages writes nothing.
+  if (!canvas_) {
+    if (!painter_.begin(&printer_)) return nullptr;
+    canvas_ = std::make_unique<QtCanvas>(painter_);
+  }
+  return canvas_.get();
+}
+
 bool QtPrinter::NewPage() {
-  return canvas_ && printer_.newPage();
+  return PageCanvas() != nullptr && printer_.newPage();
 }
 
 bool QtPrinter::EndJob() {
-  if (!canvas_) return false;
+  if (!jobRunning_) return false;
+  jobRunning_ = false;
+  if (!canvas_) return true;
   canvas_.reset();
   return painter_.end();
 }

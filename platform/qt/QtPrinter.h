@@ -26,7 +26,7 @@ class QtPrinter final : public Printer {
   bool BeginJob(const std::string& title) override;
   bool NewPage() override;
   bool EndJob() override;
-  Canvas* PageCanvas() override { return canvas_.get(); }
+  Canvas* PageCanvas() override;
 
   // Whether pages go to a PDF file rather than a printer.
   bool PrintsToPdf() const;
@@ -36,6 +36,7 @@ class QtPrinter final : public Printer {
 
   QPrinter printer_;
   QPainter painter_;
+  bool jobRunning_ = false;
   std::unique_ptr<QtCanvas> canvas_;
 };
 

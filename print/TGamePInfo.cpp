@@ -1,0 +1,17 @@
+#include "print/TGamePInfo.h"
+
+#include "resources/Messages.h"
+
+namespace moyo {
+
+TGamePInfo MakePrintHeader(const TGiboInfo& info) {
+  return {info.title, Message(29), info.blackName, info.whiteName,
+          info.date,  info.place,  info.result,    info.komi};
+}
+
+TGamePInfo& PrintHeader() {
+  static TGamePInfo header;
+  return header;
+}
+
+}  // namespace moyo
