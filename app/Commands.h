@@ -13,5 +13,7 @@ int RunParse(const Args& args);
 int RunQna(const Args& args);
 int RunGtp(const Args& args);
 int RunServe(const Args& args);
+int RunPrint(const Args& args);
+int RunDiagram(const Args& args);
 
 }  // namespace moyo::app

@@ -19,6 +19,10 @@ constexpr Command kCommands[] = {
     {"qna", moyo::app::RunQna, "qna FILE --moves N -o OUT"},
     {"gtp", moyo::app::RunGtp, "gtp"},
     {"serve", moyo::app::RunServe, "serve DIR [--port N] [--bind ADDR]"},
+    {"print", moyo::app::RunPrint,
+     "print FILE [--method whole|range|split] [--from A --to B] [--split N] [--per-page 1|2|4] "
+     "[--tmargin T --lmargin L --grid G] [--dpi D] -o OUT.pdf|OUT-%d.png"},
+    {"diagram", moyo::app::RunDiagram, "diagram FILE --from A --to B [--limit 28|25]"},
 };
 
 int Usage() {

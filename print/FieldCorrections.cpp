@@ -67,4 +67,51 @@ void CorrectMovesPerDiagramField(std::string& count, int moveCount) {
   }
 }
 
+TOptionFields FieldsFromOptions(const TPrintOptions& options, int moveCount, int pageWidth,
+                                int pageHeight) {
+  TOptionFields fields;
+  fields.page = {std::to_string(options.tmargin), std::to_string(options.lmargin),
+                 std::to_string(options.gogrid)};
+  fields.pageWidth = std::to_string(pageWidth);
+  fields.pageHeight = std::to_string(pageHeight);
+  fields.start = moveCount < 1 ? "0" : "1";
+  fields.end = moveCount < 1 ? "0" : std::to_string(moveCount);
+  fields.movesPerDiagram = std::to_string(options.splitno);
+  fields.perPageIndex = options.perpage;
+  const bool known = options.method >= kPrintWholeGame && options.method <= kPrintSplit;
+  fields.method = known ? options.method : kPrintNoMethod;
+  return fields;
+}
+
+void CorrectAllFields(TOptionFields& fields, int moveCount) {
+  CheckPageFields(fields.page, fields.pageWidth);
+  CorrectStartField(fields.start, fields.end, moveCount);
+  CorrectEndField(fields.end, fields.start, moveCount);
+  CorrectMovesPerDiagramField(fields.movesPerDiagram, moveCount);
+}
+
+TPrintOptions OptionsFromFields(const TOptionFields& fields) {
+  const TPrintOptions defaults;
+  TPrintOptions options;
+  options.tmargin = ParseInt32(fields.page.topMargin).value_or(defaults.tmargin);
+  options.lmargin = ParseInt32(fields.page.leftMargin).value_or(defaults.lmargin);
+  options.gogrid = ParseInt32(fields.page.grid).value_or(defaults.gogrid);
+  options.splitno = ParseInt32(fields.movesPerDiagram).value_or(defaults.splitno);
+  options.perpage = fields.perPageIndex;
+  options.method = fields.method;
+  return options;
+}
+
+TPrintRequest RequestFromFields(const TOptionFields& fields) {
+  const TPrintOptions options = OptionsFromFields(fields);
+  TPrintRequest request;
+  request.method = options.method;
+  request.startMove = ParseInt32(fields.start).value_or(1);
+  request.endMove = ParseInt32(fields.end).value_or(0);
+  request.movesPerDiagram = options.splitno;
+  request.perPageIndex = options.perpage;
+  request.page = {options.tmargin, options.lmargin, options.gogrid};
+  return request;
+}
+
 }  // namespace moyo
