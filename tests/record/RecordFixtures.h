@@ -24,6 +24,15 @@ inline std::string Fixture(const std::string& name) {
   return bytes.str();
 }
 
+// The bytes of samples/<name>.
+inline std::string Sample(const std::string& name) {
+  const char* root = std::getenv("MOYO_SOURCE_DIR");
+  std::ifstream in(std::string(root ? root : ".") + "/samples/" + name, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
 // A UTF-8 literal as the CP949 bytes a record holds.
 inline std::string Cp(std::string_view utf8) {
   return platform::Utf8ToCp949(utf8);

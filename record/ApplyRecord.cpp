@@ -1,0 +1,111 @@
+#include "record/ApplyRecord.h"
+
+#include <algorithm>
+
+#include "resources/Messages.h"
+
+namespace moyo {
+namespace {
+
+constexpr int kBlock = 13;  // "▒", the sign that begins every information line
+
+std::string InfoLine(int caption, std::string_view colon, const std::string& value) {
+  std::string line = Message(kBlock) + "  " + Message(caption);
+  line += colon;
+  return line + value;
+}
+
+void BackToStart(TGoBoard& board) {
+  while (board.MoveCount() > 0 && board.Back()) {
+  }
+}
+
+// Stores the main line in the board as the viewer replays it: every move entered
+// without a stone put down, then judged under the full rules on one replay to the
+// end. When the replay refuses a stored move (a damaged record), that move is left
+// out and the moves after it are played for real from there, each one the rules
+// refuse skipped, so the rest of the game stays reachable.
+void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
+  const int moves = std::clamp(record.moveCount, 0, kMaxRecordMoves);
+  std::array<int, kMaxRecordMoves> line{};  // record index of each stored entry
+  int length = 0;
+  for (int i = 0; i < moves; ++i) {
+    const TRecordMove& move = record.moves[i];
+    const bool stored = move.x == 0 ? board.Pass() : board.PlayMove(move.x, move.y, false);
+    if (stored) line[length++] = i;
+  }
+  // A pass does not extend the stored line by itself; passes at the end stay replayable.
+  board.SetLastMove(board.MoveCount());
+  BackToStart(board);
+
+  while (board.Forward()) {
+  }
+  const int shown = board.MoveCount();
+  if (shown < board.LastMove() && shown < length) {
+    board.SetLastMove(shown);
+    for (int i = line[shown] + 1; i < moves; ++i) {
+      const TRecordMove& move = record.moves[i];
+      if (move.x == 0) {
+        board.Pass();
+      } else {
+        board.PlayMove(move.x, move.y, true);
+      }
+    }
+    board.SetLastMove(board.MoveCount());
+  }
+  BackToStart(board);
+}
+
+}  // namespace
+
+std::string HandicapTerms(const TGiboInfo& info) {
+  if (info.handicap == 0) return info.komi;
+  if (info.handicap == 1) return Message(20);
+  return std::to_string(info.handicap) + Message(21);
+}
+
+std::array<std::string, 6> GameInfoLines(const TGiboInfo& info) {
+  return {
+      InfoLine(14, " : ", info.date),
+      InfoLine(15, " : ", info.place),
+      InfoLine(16, " : ", info.mainTime),
+      InfoLine(17, "   : ", info.byoyomiTime + Message(18) + " " + info.byoyomiCount + Message(19)),
+      info.handicap == 0 ? InfoLine(22, "          : ", info.komi)
+                         : InfoLine(23, "       : ", info.komi),
+      InfoLine(24, " : ", info.result),
+  };
+}
+
+bool SummaryOnly(const TGiboInfo& info, std::string_view level) {
+  return info.recordKind == "1" || level == "0" || level == "2";
+}
+
+TCaptureLabels CaptureLabels(const TMoveInfo& info) {
+  return {std::to_string(info.BlackCaptures), std::to_string(info.WhiteCaptures)};
+}
+
+void ApplyRecord(TGameRecord& record, std::string_view level, TGoBoard& board, TRecordView& view) {
+  TGiboInfo& info = record.info;
+  view.SetHandicapByte(static_cast<std::uint8_t>(info.handicap & 0xFF));
+  board.NewGame(19);
+  view.BoardCleared();
+  board.SetHandicap(info.handicap, 1);
+
+  view.SetEventName(info.title);
+  info.komi = HandicapTerms(info);
+  const std::array<std::string, 6> lines = GameInfoLines(info);
+  for (int i = 0; i < 6; ++i) view.SetInfoLine(i + 1, lines[i]);
+  view.SetBlackPlayer(info.blackName, info.blackRank);
+  view.SetWhitePlayer(info.whiteName, info.whiteRank);
+  view.ClearMemo();
+
+  view.SetLoading(true);
+  EnterMainLine(record, board);
+  board.Forward();
+  view.SetLoading(false);
+
+  view.RefreshComment();
+  if (SummaryOnly(info, level)) view.AppendMemoLine(info.summary);
+}
+
+}  // namespace moyo
