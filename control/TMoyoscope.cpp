@@ -129,7 +129,7 @@ class BlankBitmap : public platform::Bitmap {
 
 }  // namespace
 
-TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services)
+TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int height)
     : kit::TDockPanel(parent),
       services_(std::move(services)),
       record_(std::make_unique<TGameRecord>()) {
@@ -150,14 +150,11 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services)
   timer_->OnTimer = [this] { TimerTimer(); };
   timer1_ = services_.makeTimer();
   timer1_->SetInterval(600);
-  timer1_->OnTimer = [this] {
-    timer1_->SetEnabled(false);
-    services_.notifier->CloseNotice();
-  };
+  timer1_->OnTimer = [this] { Timer1Timer(); };
 
   setWindowTitle(ToQt(Message(31)));
   setFont(FormFont("굴림체", 12, false));
-  resize(789, 628);
+  resize(width, height);
   BuildRightPanel();
   BuildLeftPanel();
   ActiveFormCreate();
@@ -367,6 +364,7 @@ void TMoyoscope::ActiveFormCreate() {
   painter_->SetBoardPixels(0);
   board_ = std::make_unique<TGoBoard>();
   ConnectBoard();
+  ConnectModeButtons();
 
   pBaseResize();
 }
@@ -523,7 +521,7 @@ void TMoyoscope::navButtonClick(int tag) {
   refreshComment();
 }
 
-void TMoyoscope::boardClick(platform::MouseButton button, unsigned, int, int) {
+void TMoyoscope::boardClick(platform::MouseButton button, unsigned, int x, int y) {
   state_.autoPlaying = false;
   const bool left = button == platform::MouseButton::Left;
   switch (state_.mode) {
@@ -538,7 +536,7 @@ void TMoyoscope::boardClick(platform::MouseButton button, unsigned, int, int) {
       refreshComment();
       break;
     case ViewerMode::Trial:
-      // Trial moves are played on the clicked point.
+      trialBoardClick(button, x, y);
       break;
     case ViewerMode::GuessBlack:
     case ViewerMode::GuessWhite:
@@ -546,6 +544,8 @@ void TMoyoscope::boardClick(platform::MouseButton button, unsigned, int, int) {
       if (!left) {
         showNotice2(4, 5);
         refreshComment();
+      } else {
+        guessBoardClick(x, y);
       }
       break;
   }
@@ -624,7 +624,7 @@ bool TMoyoscope::CommentaryHidden() const {
 }
 
 int TMoyoscope::CommentaryMove() const {
-  return state_.mode == ViewerMode::Trial ? board_->FirstMove() : board_->MoveCount();
+  return state_.mode == ViewerMode::Trial ? TrialStartMove() : board_->MoveCount();
 }
 
 void TMoyoscope::refreshComment() {
@@ -732,6 +732,97 @@ void TMoyoscope::HideGuessingControls() {
   rightP->Relayout();
 }
 
-void TMoyoscope::ApplyRecord() {}
+void TMoyoscope::ShowNotice(const std::string& text) {
+  showNotice(text);
+}
+
+void TMoyoscope::ApplyRecord() {
+  const TGiboInfo& info = record_->info;
+  handicapByte_ = static_cast<std::uint8_t>(info.handicap & 0xFF);
+  TGoBoard& board = *board_;
+  board.NewGame(19);
+  // A new game raises no point events: wipe the old position from the screen
+  // before the handicap stones report themselves.
+  painter_->LoadBoard(board.Points());
+  board.SetHandicap(info.handicap, 1);
+  OnMove(board.GetMoveInfo());
+
+  SetCaption(eventNameL, info.title);
+  WriteInfoLines(info);
+  SetCaption(bPlayerL, info.blackName);
+  SetCaption(BGlvlL, info.blackRank);
+  SetCaption(wPlayerL, info.whiteName);
+  SetCaption(WGlvlL, info.whiteRank);
+  commentM->Clear();
+
+  state_.loading = true;
+  EnterMainLine();
+  while (board.MoveCount() > 0 && board.Back()) {
+  }
+  board.Forward();
+  state_.loading = false;
+
+  refreshComment();
+  if (CommentaryHidden()) commentM->AddLine(info.summary);
+}
+
+void TMoyoscope::EnterMainLine() {
+  // The moves go into the board's line without stones being put down, so the
+  // board can judge them only when they are replayed. One replay to the end
+  // finds a move the board refuses (a damaged record); that move is left out
+  // and the moves after it are entered again, so the rest of the game stays
+  // reachable instead of ending the line there.
+  TGoBoard& board = *board_;
+  const int moves = std::clamp(record_->moveCount, 0, kMaxRecordMoves);
+  const auto enter = [&](int from) {
+    for (int i = from; i < moves; ++i) {
+      const TRecordMove& move = record_->moves[static_cast<std::size_t>(i)];
+      if (move.x == 0) {
+        // A pass does not move the line's end; the line must reach it.
+        if (!board.Pass()) continue;
+        board.SetLastMove(board.MoveCount());
+      } else if (!board.PlayMove(move.x, move.y, false)) {
+        continue;
+      }
+      line_.push_back(i);
+    }
+  };
+  line_.clear();
+  enter(0);
+  while (board.MoveCount() > 0 && board.Back()) {
+  }
+  while (true) {
+    while (board.Forward()) {
+    }
+    const auto shown = static_cast<std::size_t>(board.MoveCount());
+    if (shown >= static_cast<std::size_t>(board.LastMove()) || shown >= line_.size()) break;
+    const int refused = line_[shown];
+    line_.resize(shown);
+    board.SetLastMove(static_cast<int>(shown));
+    enter(refused + 1);
+  }
+}
+
+void TMoyoscope::WriteInfoLines(const TGiboInfo& info) {
+  // Each line: the block sign, two blanks, a caption, its colon and the value.
+  const auto line = [](int caption, const char* colon, const std::string& value) {
+    return Heading(caption) + colon + value;
+  };
+  std::string terms = info.komi;
+  if (info.handicap == 1) {
+    terms = Message(20);
+  } else if (info.handicap != 0) {
+    terms = std::to_string(info.handicap) + Message(21);
+  }
+  const std::array<std::string, 6> texts = {
+      line(14, " : ", info.date),
+      line(15, " : ", info.place),
+      line(16, " : ", info.mainTime),
+      line(17, "   : ", info.byoyomiTime + Message(18) + " " + info.byoyomiCount + Message(19)),
+      info.handicap == 0 ? line(22, "          : ", terms) : line(23, "       : ", terms),
+      line(24, " : ", info.result),
+  };
+  for (std::size_t i = 0; i < texts.size(); ++i) SetCaption(infoLines[i], texts[i]);
+}
 
 }  // namespace moyo

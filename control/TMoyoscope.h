@@ -9,7 +9,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "control/RecordLoader.h"
+#include "control/TModeStack.h"
 #include "control/ViewerState.h"
 #include "kit/TDockPanel.h"
 #include "platform/PaintBox.h"
@@ -73,16 +76,21 @@ struct TFormServices {
   std::function<std::unique_ptr<TReferenceWindow>(QWidget* owner)> makeReferenceWindow;
 };
 
-class TMoyoscope : public kit::TDockPanel {
+class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
  public:
-  // Builds the form and runs ActiveFormCreate.
-  explicit TMoyoscope(QWidget* parent = nullptr, TFormServices services = {});
+  // The size a host gives the control unless it says otherwise.
+  static constexpr int kDefaultWidth = 789;
+  static constexpr int kDefaultHeight = 628;
+
+  // Builds the form at width x height and runs ActiveFormCreate.
+  explicit TMoyoscope(QWidget* parent = nullptr, TFormServices services = {},
+                      int width = kDefaultWidth, int height = kDefaultHeight);
   ~TMoyoscope() override;
 
   // ---- Used by the automation surface ----
 
   // The record the readers fill and ApplyRecord shows.
-  TGameRecord& Record() { return *record_; }
+  TGameRecord& Record() override { return *record_; }
   // The board model of the main board.
   TGoBoard& Board() { return *board_; }
   const TGoBoard& Board() const { return *board_; }
@@ -90,14 +98,16 @@ class TMoyoscope : public kit::TDockPanel {
   TZelGoPB& Painter() { return *painter_; }
   // The member level the host passed with the record.
   const std::string& Level() const { return level_; }
-  void SetLevel(const std::string& level) { level_ = level; }
+  void SetLevel(const std::string& level) override { level_ = level; }
   // The current move of the board model (0 before the first move).
   int MoveCount() const;
   // Hides the guessing row's heading, buttons and bevels and shortens movesP to 38.
-  void HideGuessingControls();
+  void HideGuessingControls() override;
   // Shows the filled record: labels, board, commentary. A record whose moves
   // the board refuses still loads as far as the board takes it.
-  void ApplyRecord();
+  void ApplyRecord() override;
+  // The loader's notice: the same as showNotice.
+  void ShowNotice(const std::string& text) override;
   // The handicap byte of the game-state record, as printing reads it.
   std::uint8_t HandicapByte() const { return handicapByte_; }
   // Opens the news panel on `address` (CP949); an empty address changes nothing.
@@ -129,6 +139,29 @@ class TMoyoscope : public kit::TDockPanel {
   void buttonPResize();
   void functionPResize();
   void commentPResize();
+
+  // ---- Trial moves, move numbers and next-move guessing ----
+
+  // Enters trial mode on the position shown (only from Viewing).
+  void testBtnClick();
+  // Leaves trial mode, back to exactly the position and record end it was entered on.
+  void testEndBtnClick();
+  // Writes its move number on every stone, in any mode.
+  void numBtnClick();
+  // Takes the move numbers off again, leaving the last-move mark.
+  void numEndBtnClick();
+  // Chooses the mode by the mode button's tag: 0 Viewing, 1 to 3 guessing Black, White, both.
+  void AnserBtnClick(int tag);
+  void HintBtnClick();
+  void HintXBtnClick();
+  // Closes the wrong-guess notice if it is still open.
+  void Timer1Timer();
+  // Marks up to four coming moves of the record, the next one among them.
+  void showHints();
+  // Takes the hint marks off.
+  void hideHints();
+  // The saved modes of trial mode.
+  const TModeStack& ModeStack() const { return modeStack_; }
 
   // ---- Components, named by role and kind ----
 
@@ -204,10 +237,23 @@ class TMoyoscope : public kit::TDockPanel {
   void OnPointChanged(int x, int y, int number, std::uint8_t colour);
   void OnMove(const TMoveInfo& info);
   void PlaceNavButtons(int spread);
+  void EnterMainLine();
+  void WriteInfoLines(const TGiboInfo& info);
   QPixmap Picture(const std::string& name);
   const platform::Bitmap& BoardPicture(const std::string& name);
   bool CommentaryHidden() const;
   int CommentaryMove() const;
+  void ConnectModeButtons();
+  bool pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot);
+  void popMode();
+  int TrialStartMove() const;
+  void trialBoardClick(platform::MouseButton button, int x, int y);
+  void guessBoardClick(int x, int y);
+  void PlayReplies();
+  void PauseForReply();
+  void RepaintCurrentStone(int number);
+  template <typename Visit>
+  void ForEachHintPoint(Visit visit) const;
 
   TFormServices services_;
   std::unique_ptr<platform::BitmapStore> ownBitmaps_;
@@ -223,9 +269,15 @@ class TMoyoscope : public kit::TDockPanel {
   std::unique_ptr<platform::Bitmap> blankPicture_;
   TViewerState state_;
   std::string level_;
+  std::vector<int> line_;  // record move index of each move in the board's line
   std::uint8_t handicapByte_ = 0;
   int stoneSounds_ = 0;
   int stonePictureLoads_ = 0;
+  TModeStack modeStack_;
+  // The board frame's colour outside trial mode.
+  QColor boardFrameColour_;
+  // Times the pause before each of the opponent's replies in the guessing modes.
+  std::unique_ptr<platform::Timer> replyTimer_;
 };
 
 }  // namespace moyo

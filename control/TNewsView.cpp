@@ -45,6 +45,10 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+std::unique_ptr<TNewsView> MakeWebNewsView(QWidget* parent) {
+  return std::make_unique<WebNewsView>(parent);
+}
+
 std::string NewsPageToUtf8(const std::string& cp949Body) {
   const std::string html = platform::Cp949ToUtf8(cp949Body);
   // The page still declares its old charset; point the declaration at UTF-8.

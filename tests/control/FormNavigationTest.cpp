@@ -1,0 +1,272 @@
+// Stepping through a record: the navigation buttons, board clicks, jumps,
+// automatic play, the stone sound and the capture counts, in every mode.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+
+#include "kit/TFrameButton.h"
+#include "kit/TLinkMemo.h"
+#include "platform/qt/QtTimer.h"
+#include "tests/control/FormFixture.h"
+
+namespace moyo::test {
+namespace {
+
+constexpr auto kLeft = platform::MouseButton::Left;
+constexpr auto kRight = platform::MouseButton::Right;
+
+class Navigation : public ::testing::Test {
+ protected:
+  void Load(int moves) {
+    FillRecord(*t.form, LegalGame(moves));
+    t.form->ApplyRecord();
+  }
+  int Move() const { return t.form->MoveCount(); }
+  void Nav(int tag) { t.form->navButtonClick(tag); }
+  void Jump(const char* text) {
+    t.form->moveEd->setText(QString::fromUtf8(text));
+    t.form->moveEdKeyDown(13);
+  }
+
+  TestForm t;
+};
+
+TEST_F(Navigation, LoadingShowsTheFirstMoveSilently) {
+  Load(12);
+  EXPECT_EQ(Move(), 1);
+  EXPECT_EQ(t.form->Board().LastMove(), 12);
+  EXPECT_EQ(t.sound->plays, 0);
+  EXPECT_FALSE(t.form->State().loading);
+}
+
+TEST_F(Navigation, ButtonsStepAndStopAtBothEndsWithoutNotices) {
+  Load(12);
+  Nav(0);
+  EXPECT_EQ(Move(), 0);
+  t.form->commentM->AddLine("left over");
+  Nav(0);  // at the start: nothing moves, the commentary is still rewritten
+  EXPECT_EQ(Move(), 0);
+  EXPECT_EQ(t.form->commentM->LineCount(), 1);
+  Nav(3);
+  Nav(3);
+  Nav(3);
+  EXPECT_EQ(Move(), 3);
+  Nav(1);  // five back from move 3 lands on the start
+  EXPECT_EQ(Move(), 0);
+  for (int i = 0; i < 8; ++i) Nav(3);
+  Nav(4);  // five forward from four before the end lands on the end
+  EXPECT_EQ(Move(), 12);
+  Nav(5);
+  Nav(3);  // one forward at the end: no notice
+  EXPECT_EQ(Move(), 12);
+  Nav(2);
+  EXPECT_EQ(Move(), 11);
+  Nav(5);
+  EXPECT_EQ(Move(), 12);
+  EXPECT_TRUE(t.notices->texts.empty());
+}
+
+TEST_F(Navigation, OnlySingleForwardStepsSound) {
+  Load(30);
+  Nav(3);
+  EXPECT_EQ(t.sound->plays, 1);
+  t.form->boardClick(kLeft, 0, 4, 4);
+  EXPECT_EQ(t.sound->plays, 2);
+  EXPECT_EQ(Move(), 3);
+  Nav(4);
+  Nav(5);
+  Nav(0);
+  Nav(1);
+  Nav(2);
+  Jump("10");
+  t.form->boardClick(kRight, 0, 1, 1);
+  EXPECT_EQ(t.sound->plays, 2);
+  EXPECT_EQ(Move(), 9);
+}
+
+TEST_F(Navigation, BoardClicksInViewingStepForwardOrBackAndNoticeTheEnd) {
+  Load(3);
+  t.form->boardClick(kLeft, 0, 19, 19);
+  EXPECT_EQ(Move(), 2);
+  t.form->boardClick(platform::MouseButton::Middle, 0, 1, 1);
+  EXPECT_EQ(Move(), 1);
+  Nav(5);
+  t.form->boardClick(kLeft, 0, 10, 10);
+  EXPECT_EQ(Move(), 3);
+  ASSERT_EQ(t.notices->texts.size(), 1u);
+  EXPECT_EQ(t.notices->texts[0], Utf8Message(1));
+  EXPECT_EQ(t.notices->captions[0], Utf8Message(2));
+}
+
+TEST_F(Navigation, GuessingModesRefuseNavigationJumpsAndRightClicks) {
+  Load(10);
+  for (ViewerMode mode : {ViewerMode::GuessBlack, ViewerMode::GuessWhite, ViewerMode::GuessBoth}) {
+    t.notices->texts.clear();
+    t.form->State().mode = mode;
+    Nav(3);
+    Nav(5);
+    t.form->boardClick(kRight, 0, 3, 3);
+    Jump("5");
+    t.form->autoBtnClick();
+    t.form->autoEndBtnClick();
+    EXPECT_EQ(Move(), 1);
+    EXPECT_FALSE(t.PlayTimer().enabled);
+    EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+    EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(4, 5), TwoMessages(4, 5),
+                                                          TwoMessages(4, 5), TwoMessages(25, 5)}));
+  }
+}
+
+TEST_F(Navigation, TrialModeNavigatesButRefusesJumpsAndPlay) {
+  Load(10);
+  t.form->State().mode = ViewerMode::Trial;
+  Nav(3);
+  EXPECT_EQ(Move(), 2);
+  t.form->boardClick(kRight, 0, 3, 3);
+  EXPECT_EQ(Move(), 1);
+  Jump("5");
+  EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(25, 5)}));
+  t.form->autoBtnClick();
+  EXPECT_FALSE(t.PlayTimer().enabled);
+  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+}
+
+TEST_F(Navigation, JumpsLandOnTheNumberOrTheLastMoveAndRejectNonNumbers) {
+  Load(180);
+  Jump("250");
+  EXPECT_EQ(Move(), 180);
+  EXPECT_EQ(t.form->moveEd->text(), "180");
+  Jump("57");
+  EXPECT_EQ(Move(), 57);
+  EXPECT_EQ(t.form->moveEd->text(), "57");
+  Jump("180");
+  EXPECT_EQ(Move(), 180);
+  EXPECT_TRUE(t.notices->texts.empty());
+  for (const char* bad : {"0", "-5", "ab", "", "1x"}) {
+    t.notices->texts.clear();
+    Jump(bad);
+    EXPECT_EQ(t.notices->texts, (std::vector<std::string>{Utf8Message(26)})) << bad;
+    EXPECT_EQ(t.form->moveEd->text(), "") << bad;
+    EXPECT_EQ(Move(), 180) << bad;
+  }
+  // Enter in the edit jumps; other keys are left to the edit.
+  t.form->moveEd->setText("12");
+  t.form->moveEdKeyDown('A');
+  EXPECT_EQ(Move(), 180);
+  QTest::keyClick(t.form->moveEd, Qt::Key_Return);
+  EXPECT_EQ(Move(), 12);
+  // The edit holds at most three characters.
+  EXPECT_EQ(t.form->moveEd->maxLength(), 3);
+}
+
+TEST_F(Navigation, AutomaticPlayStepsEachTickAndStopsOneTickAfterTheEnd) {
+  Load(3);
+  t.form->secondSE->setValue(3);
+  t.form->autoBtnClick();
+  ManualTimer& timer = t.PlayTimer();
+  EXPECT_TRUE(timer.enabled);
+  EXPECT_EQ(timer.interval, 3000);
+  EXPECT_TRUE(t.form->autoBtn->isHidden());
+  EXPECT_FALSE(t.form->autoEndBtn->isHidden());
+  timer.Tick();
+  timer.Tick();
+  EXPECT_EQ(Move(), 3);
+  EXPECT_EQ(t.sound->plays, 2);
+  EXPECT_TRUE(timer.enabled);
+  timer.Tick();  // nothing more to play: play stops without a notice
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_FALSE(t.form->autoBtn->isHidden());
+  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+  EXPECT_TRUE(t.notices->texts.empty());
+}
+
+TEST_F(Navigation, ABoardClickStopsPlayAtTheNextTickAndLeavesTheStopFace) {
+  Load(20);
+  t.form->autoBtnClick();
+  ManualTimer& timer = t.PlayTimer();
+  timer.Tick();
+  t.form->boardClick(kLeft, 0, 1, 1);
+  EXPECT_EQ(Move(), 3);
+  timer.Tick();
+  EXPECT_EQ(Move(), 3);
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_FALSE(t.form->autoEndBtn->isHidden());
+  t.form->autoEndBtn->click();
+  EXPECT_FALSE(t.form->autoBtn->isHidden());
+  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+
+  // A navigation button does the same; a jump stops play at once.
+  t.form->autoBtnClick();
+  Nav(2);
+  timer.Tick();
+  EXPECT_FALSE(timer.enabled);
+  t.form->autoBtnClick();
+  Jump("7");
+  EXPECT_FALSE(timer.enabled);
+  EXPECT_FALSE(t.form->autoBtn->isHidden());
+}
+
+TEST_F(Navigation, ChangingThePaceRetimesOnlyRunningPlay) {
+  Load(20);
+  ManualTimer& timer = t.PlayTimer();
+  t.form->secondSE->setValue(5);
+  EXPECT_EQ(timer.interval, 1000) << "not running: the pace is read when play starts";
+  t.form->autoBtnClick();
+  EXPECT_EQ(timer.interval, 5000);
+  t.form->secondSE->setValue(2);
+  EXPECT_EQ(timer.interval, 2000);
+  t.form->secondSE->setValue(500);
+  EXPECT_EQ(t.form->secondSE->value(), 100);
+  EXPECT_EQ(timer.interval, 100000);
+}
+
+TEST_F(Navigation, CaptureCountsFollowEveryStepBothWays) {
+  Load(300);
+  TGoBoard& board = t.form->Board();
+  bool sawCapture = false;
+  const auto check = [&] {
+    EXPECT_EQ(t.form->wDiedSL->text(), QString::number(board.BlackCaptures()));
+    EXPECT_EQ(t.form->bDiedSL->text(), QString::number(board.WhiteCaptures()));
+    sawCapture = sawCapture || board.BlackCaptures() > 0;
+  };
+  while (Move() < 300) {
+    Nav(3);
+    check();
+  }
+  ASSERT_TRUE(sawCapture) << "the test game should capture";
+  while (Move() > 0) {
+    Nav(2);
+    check();
+  }
+  EXPECT_EQ(t.form->wDiedSL->text(), "0");
+}
+
+// Real timers with the pace scaled from seconds to hundredths.
+class ScaledTimer : public platform::QtTimer {
+ public:
+  void SetInterval(int milliseconds) override {
+    platform::QtTimer::SetInterval(milliseconds / 100);
+  }
+};
+
+TEST(AutomaticPlay, RunsOnRealTimersToTheEndAndStops) {
+  EnsureApplication();
+  TFormServices services;
+  auto notices = std::make_unique<RecordingNotifier>();
+  services.notifier = std::move(notices);
+  services.makeTimer = [] { return std::make_unique<ScaledTimer>(); };
+  services.stoneSound = std::make_unique<CountingSound>();
+  TMoyoscope form(nullptr, std::move(services));
+  form.show();
+  FillRecord(form, LegalGame(5));
+  form.ApplyRecord();
+  form.autoBtnClick();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form.autoBtn->isHidden(); }, 5000));
+  EXPECT_EQ(form.MoveCount(), 5);
+  EXPECT_FALSE(form.Timer().Enabled());
+}
+
+}  // namespace
+}  // namespace moyo::test

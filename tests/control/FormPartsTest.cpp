@@ -1,0 +1,87 @@
+// The commentary writer, the stone sound's wave and the news page conversion.
+
+#include <QAudioFormat>
+
+#include "control/StoneSound.h"
+#include "control/TNewsView.h"
+#include "control/TNoteMessage.h"
+#include "kit/TLinkMemo.h"
+#include "platform/qt/QtSoundPlayer.h"
+#include "tests/control/FormFixture.h"
+
+namespace moyo::test {
+namespace {
+
+TEST(NoteMessage, SeparatesItemsByOneBlankLineAndWritesLinksBetweenMarkers) {
+  EnsureApplication();
+  kit::TLinkMemo memo;
+  TNoteMessage writer(&memo);
+  writer.AddBlankLine();
+  EXPECT_EQ(memo.LineCount(), 0) << "an empty memo gets no blank line";
+  writer.AddText("a", true);
+  writer.AddText("b", true);
+  writer.AddBlankLine();
+  writer.AddBlankLine();
+  writer.AddLink("c", false);
+  writer.AddLink("d", true);
+  EXPECT_EQ(memo.Text(),
+            "a\r\n\r\nb\r\n\r\n\x03\x03\x03"
+            "c\x04\x04\x04\r\n\r\n\x03\x03\x03"
+            "d\x04\x04\x04");
+
+  TNoteMessage nowhere(nullptr);
+  nowhere.AddText("x", true);
+  nowhere.AddLink("y", true);
+  nowhere.AddBlankLine();
+}
+
+TEST(StoneSound, IsAShortPcmWaveThatThePlayerReads) {
+  const std::string& wave = TocWave();
+  EXPECT_EQ(wave.size(), 3646u);
+  QAudioFormat format;
+  QByteArray samples;
+  ASSERT_TRUE(platform::ParseWave(wave, format, samples));
+  EXPECT_EQ(format.sampleRate(), 22050);
+  EXPECT_EQ(format.channelCount(), 1);
+  EXPECT_EQ(format.sampleFormat(), QAudioFormat::Int16);
+  EXPECT_EQ(samples.size(), 3602);
+  // A click: loud at the start, faded to near silence at the end.
+  const auto* pcm = reinterpret_cast<const std::int16_t*>(samples.constData());
+  int peakStart = 0, peakEnd = 0;
+  for (int i = 0; i < 300; ++i) peakStart = std::max(peakStart, std::abs(int{pcm[i]}));
+  for (int i = 1600; i < 1801; ++i) peakEnd = std::max(peakEnd, std::abs(int{pcm[i]}));
+  EXPECT_GT(peakStart, 8000);
+  EXPECT_LT(peakEnd, 1000);
+}
+
+TEST(StoneSound, BrokenWavesAreRefusedAndAPlayerOfOneStaysSilent) {
+  const std::string& wave = TocWave();
+  QAudioFormat format;
+  QByteArray samples;
+  for (const std::string& broken : {std::string(), std::string("RIFF"), wave.substr(0, 40),
+                                    wave.substr(0, 100), std::string("RIFX") + wave.substr(4)}) {
+    EXPECT_FALSE(platform::ParseWave(broken, format, samples)) << broken.size();
+  }
+  std::string huge = wave;
+  huge[40] = '\xff';  // data size far past the end
+  huge[41] = '\xff';
+  huge[42] = '\xff';
+  EXPECT_FALSE(platform::ParseWave(huge, format, samples));
+  EnsureApplication();
+  platform::QtSoundPlayer silent(wave.substr(0, 30));
+  EXPECT_FALSE(silent.CanSound());
+  silent.Play();
+}
+
+TEST(NewsPage, IsConvertedToUtf8AndDeclaredSo) {
+  const std::string page =
+      "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=EUC-KR\">" +
+      Cp("<p>최신뉴스</p>") + "<meta charset=ks_c_5601-1987>";
+  EXPECT_EQ(NewsPageToUtf8(page),
+            "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+            "<p>최신뉴스</p><meta charset=utf-8>");
+  EXPECT_EQ(NewsPageToUtf8("plain"), "plain");
+}
+
+}  // namespace
+}  // namespace moyo::test
