@@ -13,6 +13,9 @@ int RunParse(const Args& args);
 int RunQna(const Args& args);
 int RunGtp(const Args& args);
 int RunServe(const Args& args);
+int RunView(const Args& args);
+int RunRegister(const Args& args);
+int RunUnregister(const Args& args);
 int RunPrint(const Args& args);
 int RunDiagram(const Args& args);
 

@@ -19,6 +19,10 @@ constexpr Command kCommands[] = {
     {"qna", moyo::app::RunQna, "qna FILE --moves N -o OUT"},
     {"gtp", moyo::app::RunGtp, "gtp"},
     {"serve", moyo::app::RunServe, "serve DIR [--port N] [--bind ADDR]"},
+    {"view", moyo::app::RunView,
+     "view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]"},
+    {"register", moyo::app::RunRegister, "register"},
+    {"unregister", moyo::app::RunUnregister, "unregister"},
     {"print", moyo::app::RunPrint,
      "print FILE [--method whole|range|split] [--from A --to B] [--split N] [--per-page 1|2|4] "
      "[--tmargin T --lmargin L --grid G] [--dpi D] -o OUT.pdf|OUT-%d.png"},

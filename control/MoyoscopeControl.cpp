@@ -1,0 +1,785 @@
+#include "control/MoyoscopeControl.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QWidget>
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+#include <new>
+#include <utility>
+
+#include "control/DispatchNames.h"
+#include "control/RecordLoader.h"
+#include "control/TMoyoscope.h"
+#include "control/TOleFont.h"
+#include "control/VariantText.h"
+#include "platform/Notifier.h"
+#include "platform/SoundPlayer.h"
+#include "platform/Text.h"
+#include "platform/Timer.h"
+#include "platform/curl/CurlHttpClient.h"
+#include "platform/qt/QtSettingsStore.h"
+
+namespace moyo::com {
+
+std::atomic<long>& ModuleObjectCount() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
+std::atomic<long>& ModuleLockCount() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
+// Turns the form's Qt events into the control's events.
+class TFormEventFilter final : public QObject {
+ public:
+  explicit TFormEventFilter(TMoyoscopeControl& control) : control_(control) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    QWidget* form = control_.form_.data();
+    if (form == nullptr || replaying_) return false;
+    if (event->type() == QEvent::KeyPress) return FilterKey(form, watched, event);
+    if (watched != form) return false;
+    switch (event->type()) {
+      case QEvent::WindowActivate:
+        control_.Fire(kOnActivate);
+        break;
+      case QEvent::WindowDeactivate:
+        control_.Fire(kOnDeactivate);
+        break;
+      case QEvent::Paint:
+        control_.Fire(kOnPaint);
+        break;
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick: {
+        // Only a press on the form itself, not on one of its controls.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) break;
+        if (form->childAt(mouse->position().toPoint()) != nullptr) break;
+        control_.Fire(event->type() == QEvent::MouseButtonDblClick ? kOnDblClick : kOnClick);
+        break;
+      }
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  // A character key for the form, or for any of its controls when the form
+  // previews keys, goes to the sink first; the sink may change or drop it.
+  bool FilterKey(QWidget* form, QObject* watched, QEvent* event) {
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (target == nullptr || !target->isWidgetType()) return false;
+    if (target != form && !(control_.keyPreview_ && form->isAncestorOf(target))) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text().isEmpty()) return false;
+    const std::int16_t original = static_cast<std::int16_t>(key->text().at(0).unicode());
+    std::int16_t changed = original;
+    control_.FireKeyPress(changed);
+    if (changed == original) return false;
+    if (changed != 0) {
+      // Deliver the sink's key in place of the one typed.
+      QKeyEvent replacement(QEvent::KeyPress, Qt::Key_unknown, key->modifiers(),
+                            QString(QChar(static_cast<char16_t>(changed))));
+      replaying_ = true;
+      QApplication::sendEvent(target, &replacement);
+      replaying_ = false;
+    }
+    return true;
+  }
+
+  TMoyoscopeControl& control_;
+  bool replaying_ = false;
+};
+
+namespace {
+
+// What getFile needs of the form.
+class TFormLoadTarget final : public TRecordLoadTarget {
+ public:
+  explicit TFormLoadTarget(TMoyoscope& form) : form_(form) {}
+  void SetLevel(const std::string& level) override { form_.SetLevel(level); }
+  void HideGuessingControls() override { form_.HideGuessingControls(); }
+  TGameRecord& Record() override { return form_.Record(); }
+  void ApplyRecord() override { form_.ApplyRecord(); }
+  void ShowNotice(const std::string& text) override { form_.showNotice(text); }
+
+ private:
+  TMoyoscope& form_;
+};
+
+// Time-outs of the record download; the environment may shorten them (tests).
+platform::HttpLimits DownloadLimits() {
+  platform::HttpLimits limits;
+  auto fromEnvironment = [](const char* name, std::chrono::milliseconds& value) {
+    const char* text = std::getenv(name);
+    if (text == nullptr) return;
+    char* end = nullptr;
+    const long number = std::strtol(text, &end, 10);
+    if (end != text && *end == '\0' && number > 0) value = std::chrono::milliseconds(number);
+  };
+  fromEnvironment("MOYOSCOPE_CONNECT_TIMEOUT_MS", limits.connectTimeout);
+  fromEnvironment("MOYOSCOPE_TIMEOUT_MS", limits.totalTimeout);
+  return limits;
+}
+
+OLE_COLOR ToOleColor(const QColor& colour) {
+  return static_cast<OLE_COLOR>(colour.red()) | static_cast<OLE_COLOR>(colour.green()) << 8 |
+         static_cast<OLE_COLOR>(colour.blue()) << 16;
+}
+
+// A system colour (top byte 0x80) is shown as the window colour of the style.
+QColor FromOleColor(OLE_COLOR colour) {
+  if (colour & 0x80000000u) return QApplication::palette().color(QPalette::Window);
+  return QColor(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff);
+}
+
+// The form's cursor numbers (0 the default, negative the stock cursors).
+Qt::CursorShape CursorShape(std::int16_t cursor) {
+  switch (cursor) {
+    case -1:
+      return Qt::BlankCursor;
+    case -3:
+      return Qt::CrossCursor;
+    case -4:
+      return Qt::IBeamCursor;
+    case -6:
+      return Qt::SizeBDiagCursor;
+    case -7:
+      return Qt::SizeVerCursor;
+    case -8:
+      return Qt::SizeFDiagCursor;
+    case -9:
+      return Qt::SizeHorCursor;
+    case -10:
+      return Qt::UpArrowCursor;
+    case -11:
+      return Qt::WaitCursor;
+    case -12:
+    case -16:
+      return Qt::DragMoveCursor;
+    case -13:
+    case -18:
+      return Qt::ForbiddenCursor;
+    case -14:
+      return Qt::SplitHCursor;
+    case -15:
+      return Qt::SplitVCursor;
+    case -17:
+    case -19:
+      return Qt::BusyCursor;
+    case -20:
+      return Qt::WhatsThisCursor;
+    case -21:
+      return Qt::PointingHandCursor;
+    case -22:
+      return Qt::SizeAllCursor;
+    default:
+      return Qt::ArrowCursor;
+  }
+}
+
+TFontValues FontValues(const QFont& font) {
+  TFontValues values;
+  values.name = Utf8ToUtf16(font.family().toStdString());
+  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+  values.size = static_cast<std::int64_t>(points * 10000 + 0.5);
+  values.bold = font.bold();
+  values.italic = font.italic();
+  values.underline = font.underline();
+  values.strikethrough = font.strikeOut();
+  values.weight = static_cast<std::int16_t>(font.bold() ? 700 : 400);
+  values.charset = 129;  // Hangul
+  return values;
+}
+
+QFont QtFont(const TFontValues& values) {
+  QFont font(QString::fromStdString(Utf16ToUtf8(values.name)));
+  if (values.size > 0) font.setPointSizeF(static_cast<double>(values.size) / 10000);
+  font.setBold(values.bold || values.weight >= 600);
+  font.setItalic(values.italic);
+  font.setUnderline(values.underline);
+  font.setStrikeOut(values.strikethrough);
+  return font;
+}
+
+QString Cp949ToQt(const std::string& cp949) {
+  return QString::fromStdString(platform::Cp949ToUtf8(cp949));
+}
+
+// A host text as the form keeps it: through code page 949, so characters it lacks become '?'.
+QString HostTextToQt(const std::u16string& text) {
+  return Cp949ToQt(Utf16ToCp949(text));
+}
+
+template <class T>
+HRESULT Put(T* out, T value) {
+  if (out == nullptr) return E_POINTER;
+  *out = std::move(value);
+  return S_OK;
+}
+
+}  // namespace
+
+// ---- Life ----
+
+HRESULT TMoyoscopeControl::Create(const GUID& iid, void** object) {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  if (QApplication::instance() == nullptr) return E_UNEXPECTED;
+  TMoyoscopeControl* control = nullptr;
+  try {
+    control = new TMoyoscopeControl();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_FAIL;
+  }
+  const HRESULT code = control->QueryInterface(iid, object);
+  control->Release();
+  return code;
+}
+
+TMoyoscopeControl::TMoyoscopeControl()
+    : events_(std::make_unique<TFormEventFilter>(*this)),
+      http_(std::make_unique<platform::CurlHttpClient>(DownloadLimits())) {
+  ++ModuleObjectCount();
+  form_ = new TMoyoscope();
+  // One filter for the whole application: the form's own events, and keys that
+  // go to the form's controls, which pass here first when the form previews keys.
+  qApp->installEventFilter(events_.get());
+  // A host that deletes the window around the form also deletes the form.
+  QObject::connect(form_.data(), &QObject::destroyed, events_.get(), [this] { FireDestroyOnce(); });
+  // No sink can be connected yet; the event is kept for the order of things.
+  Fire(kOnCreate);
+}
+
+TMoyoscopeControl::~TMoyoscopeControl() {
+  qApp->removeEventFilter(events_.get());
+  FireDestroyOnce();
+  delete form_.data();
+  if (sink_ != nullptr) sink_->Release();
+  --ModuleObjectCount();
+}
+
+void TMoyoscopeControl::FireDestroyOnce() {
+  if (destroyFired_) return;
+  destroyFired_ = true;
+  Fire(kOnDestroy);
+}
+
+HRESULT TMoyoscopeControl::QueryInterface(const GUID& iid, void** object) {
+  if (object == nullptr) return E_POINTER;
+  if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IMoyoscope) {
+    *object = static_cast<IMoyoscope*>(this);
+  } else if (iid == IID_IConnectionPoint) {
+    *object = static_cast<IConnectionPoint*>(this);
+  } else if (iid == IID_IOleWindow) {
+    *object = static_cast<IOleWindow*>(this);
+  } else if (iid == IID_IErrorInfo) {
+    *object = static_cast<IErrorInfo*>(this);
+  } else {
+    *object = nullptr;
+    return E_NOINTERFACE;
+  }
+  AddRef();
+  return S_OK;
+}
+
+std::uint32_t TMoyoscopeControl::AddRef() {
+  return ++references_;
+}
+
+std::uint32_t TMoyoscopeControl::Release() {
+  const std::uint32_t left = --references_;
+  if (left == 0) delete this;
+  return left;
+}
+
+template <class Body>
+HRESULT TMoyoscopeControl::Guarded(Body&& body) {
+  if (form_.isNull()) {
+    lastError_ = "the control's form is gone";
+    return E_UNEXPECTED;
+  }
+  try {
+    const HRESULT code = body(*form_);
+    if (Succeeded(code)) lastError_.clear();
+    return code;
+  } catch (const std::bad_alloc&) {
+    lastError_ = "out of memory";
+    return E_OUTOFMEMORY;
+  } catch (const std::exception& error) {
+    lastError_ = error.what();
+    return E_FAIL;
+  } catch (...) {
+    lastError_ = "unexpected error";
+    return E_FAIL;
+  }
+}
+
+// ---- Form properties ----
+
+HRESULT TMoyoscopeControl::get_Visible(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope& form) { return Put(value, ToVariantBool(!form.isHidden())); });
+}
+HRESULT TMoyoscopeControl::put_Visible(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope& form) {
+    form.setVisible(value != VARIANT_FALSE);
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_AutoScroll(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(autoScroll_)); });
+}
+HRESULT TMoyoscopeControl::put_AutoScroll(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return autoScroll_ = value != VARIANT_FALSE, S_OK; });
+}
+HRESULT TMoyoscopeControl::get_AutoSize(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(autoSize_)); });
+}
+HRESULT TMoyoscopeControl::put_AutoSize(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return autoSize_ = value != VARIANT_FALSE, S_OK; });
+}
+HRESULT TMoyoscopeControl::get_AxBorderStyle(TxActiveFormBorderStyle* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, borderStyle_); });
+}
+HRESULT TMoyoscopeControl::put_AxBorderStyle(TxActiveFormBorderStyle value) {
+  return Guarded([&](TMoyoscope&) {
+    if (value < afbNone || value > afbRaised) return E_INVALIDARG;
+    borderStyle_ = value;
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_Caption(std::u16string* value) {
+  return Guarded(
+      [&](TMoyoscope& form) { return Put(value, Utf8ToUtf16(form.windowTitle().toStdString())); });
+}
+HRESULT TMoyoscopeControl::put_Caption(const std::u16string& value) {
+  return Guarded([&](TMoyoscope& form) {
+    form.setWindowTitle(HostTextToQt(value));
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_Color(OLE_COLOR* value) {
+  return Guarded([&](TMoyoscope& form) {
+    return Put(value, color_.value_or(ToOleColor(form.palette().color(QPalette::Window))));
+  });
+}
+HRESULT TMoyoscopeControl::put_Color(OLE_COLOR value) {
+  return Guarded([&](TMoyoscope& form) {
+    QPalette palette = form.palette();
+    palette.setColor(QPalette::Window, FromOleColor(value));
+    form.setPalette(palette);
+    form.setAutoFillBackground(true);
+    color_ = value;
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_Font(IDispatch** value) {
+  return Guarded([&](TMoyoscope& form) {
+    return Put(value, static_cast<IDispatch*>(TOleFont::Create(FontValues(form.font()))));
+  });
+}
+HRESULT TMoyoscopeControl::put_Font(IDispatch* value) {
+  return Guarded([&](TMoyoscope& form) {
+    if (value == nullptr) return E_POINTER;
+    TFontValues values;
+    const HRESULT code = ReadFontValues(*value, values);
+    if (Succeeded(code)) form.setFont(QtFont(values));
+    return code;
+  });
+}
+// The form copies the font either way; it keeps no reference to the host's object.
+HRESULT TMoyoscopeControl::putref_Font(IDispatch* value) {
+  return put_Font(value);
+}
+HRESULT TMoyoscopeControl::get_KeyPreview(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(keyPreview_)); });
+}
+HRESULT TMoyoscopeControl::put_KeyPreview(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return keyPreview_ = value != VARIANT_FALSE, S_OK; });
+}
+HRESULT TMoyoscopeControl::get_PixelsPerInch(std::int32_t* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, pixelsPerInch_); });
+}
+HRESULT TMoyoscopeControl::put_PixelsPerInch(std::int32_t value) {
+  return Guarded([&](TMoyoscope&) {
+    if (value <= 0) return E_INVALIDARG;
+    pixelsPerInch_ = value;
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_PrintScale(TxPrintScale* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, printScale_); });
+}
+HRESULT TMoyoscopeControl::put_PrintScale(TxPrintScale value) {
+  return Guarded([&](TMoyoscope&) {
+    if (value < poNone || value > poPrintToFit) return E_INVALIDARG;
+    printScale_ = value;
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_Scaled(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(scaled_)); });
+}
+HRESULT TMoyoscopeControl::put_Scaled(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return scaled_ = value != VARIANT_FALSE, S_OK; });
+}
+HRESULT TMoyoscopeControl::get_Active(VARIANT_BOOL* value) {
+  return Guarded(
+      [&](TMoyoscope& form) { return Put(value, ToVariantBool(form.isActiveWindow())); });
+}
+HRESULT TMoyoscopeControl::get_DropTarget(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(dropTarget_)); });
+}
+HRESULT TMoyoscopeControl::put_DropTarget(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return dropTarget_ = value != VARIANT_FALSE, S_OK; });
+}
+HRESULT TMoyoscopeControl::get_HelpFile(std::u16string* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, Cp949ToUtf16(helpFile_)); });
+}
+HRESULT TMoyoscopeControl::put_HelpFile(const std::u16string& value) {
+  return Guarded([&](TMoyoscope&) { return helpFile_ = Utf16ToCp949(value), S_OK; });
+}
+HRESULT TMoyoscopeControl::get_DoubleBuffered(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(doubleBuffered_)); });
+}
+HRESULT TMoyoscopeControl::put_DoubleBuffered(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope&) { return doubleBuffered_ = value != VARIANT_FALSE, S_OK; });
+}
+// Nothing docks into the viewer form.
+HRESULT TMoyoscopeControl::get_VisibleDockClientCount(std::int32_t* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, std::int32_t{0}); });
+}
+HRESULT TMoyoscopeControl::get_Enabled(VARIANT_BOOL* value) {
+  return Guarded([&](TMoyoscope& form) { return Put(value, ToVariantBool(form.isEnabled())); });
+}
+HRESULT TMoyoscopeControl::put_Enabled(VARIANT_BOOL value) {
+  return Guarded([&](TMoyoscope& form) {
+    form.setEnabled(value != VARIANT_FALSE);
+    return S_OK;
+  });
+}
+HRESULT TMoyoscopeControl::get_Cursor(std::int16_t* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, cursor_); });
+}
+HRESULT TMoyoscopeControl::put_Cursor(std::int16_t value) {
+  return Guarded([&](TMoyoscope& form) {
+    if (value == 0) {
+      form.unsetCursor();
+    } else {
+      form.setCursor(CursorShape(value));
+    }
+    cursor_ = value;
+    return S_OK;
+  });
+}
+
+// ---- The viewer's own members ----
+
+HRESULT TMoyoscopeControl::getFile(const VARIANT& fileName, const VARIANT& level) {
+  return Guarded([&](TMoyoscope& form) {
+    std::string name;
+    std::string levelText;
+    HRESULT code = VariantToCp949(fileName, name);
+    if (Succeeded(code)) code = VariantToCp949(level, levelText);
+    if (Failed(code)) {
+      lastError_ = "the record name and the level must be texts or numbers";
+      return code;
+    }
+    platform::QtSettingsStore settings;
+    TFormLoadTarget target(form);
+    const TLoadResult result =
+        LoadRecord(target, *http_, ReadRecordServers(settings), name, levelText);
+    if (!result.Failed()) return S_OK;
+    lastError_ = result.error;
+    return E_FAIL;
+  });
+}
+
+VARIANT TMoyoscopeControl::goQNA() {
+  bool written = false;
+  Guarded([&](TMoyoscope& form) {
+    platform::QtSettingsStore settings;
+    written = WriteQnaFile(settings, HomeFolder(), form.Record(), form.MoveCount());
+    return S_OK;
+  });
+  return MakeBstr(written ? u"yes" : u"no");
+}
+
+HRESULT TMoyoscopeControl::get_News(VARIANT* value) {
+  return Guarded([&](TMoyoscope&) { return Put(value, MakeEmpty()); });
+}
+
+HRESULT TMoyoscopeControl::put_News(const VARIANT& value) {
+  return Guarded([&](TMoyoscope& form) {
+    std::string address;
+    const HRESULT code = VariantToCp949(value, address);
+    if (Succeeded(code)) form.SetNews(address);
+    return code;
+  });
+}
+
+// ---- Dispatch ----
+
+HRESULT TMoyoscopeControl::GetTypeInfoCount(std::uint32_t* count) {
+  return Put(count, 0u);
+}
+
+HRESULT TMoyoscopeControl::GetTypeInfo(std::uint32_t, std::uint32_t, ITypeInfo** info) {
+  if (info != nullptr) *info = nullptr;
+  return E_NOTIMPL;
+}
+
+HRESULT TMoyoscopeControl::GetIDsOfNames(const GUID&, const char16_t* const* names,
+                                         std::uint32_t count, std::uint32_t, DISPID* ids) {
+  return LookUpNames(kMoyoscopeMembers, names, count, ids);
+}
+
+HRESULT TMoyoscopeControl::Invoke(DISPID dispid, const GUID&, std::uint32_t, std::uint16_t flags,
+                                  DISPPARAMS* params, VARIANT* result, void*, std::uint32_t*) {
+  static const DISPPARAMS kNoArguments;
+  const DISPPARAMS& arguments = params != nullptr ? *params : kNoArguments;
+  if (arguments.cArgs > 0 && arguments.rgvarg == nullptr) return E_INVALIDARG;
+  const MemberDescription* member = FindMember(kMoyoscopeMembers, dispid);
+  if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
+  if (member->kinds & kMethod) {
+    if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
+    return InvokeMethod(dispid, arguments, result);
+  }
+  return InvokeProperty(*member, flags, arguments, result);
+}
+
+HRESULT TMoyoscopeControl::InvokeMethod(DISPID dispid, const DISPPARAMS& params, VARIANT* result) {
+  if (params.cNamedArgs != 0) return DISP_E_UNKNOWNNAME;
+  if (dispid == 16) {
+    if (params.cArgs != 2) return DISP_E_BADPARAMCOUNT;
+    // Arguments arrive last first.
+    return getFile(params.rgvarg[1], params.rgvarg[0]);
+  }
+  if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+  VARIANT answer = goQNA();
+  if (result != nullptr) *result = std::move(answer);
+  return S_OK;
+}
+
+HRESULT TMoyoscopeControl::InvokeProperty(const MemberDescription& member, std::uint16_t flags,
+                                          const DISPPARAMS& params, VARIANT* result) {
+  const DISPID dispid = member.dispid;
+  if (flags & DISPATCH_PROPERTYGET) {
+    if (!(member.kinds & kGet)) return DISP_E_MEMBERNOTFOUND;
+    if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+    VARIANT scratch;
+    VARIANT& out = result != nullptr ? *result : scratch;
+    out = VARIANT();
+    VARIANT_BOOL flag = 0;
+    std::int32_t number = 0;
+    HRESULT code = S_OK;
+    switch (dispid) {
+      case 1:
+      case 2:
+      case 3:
+      case 5:
+      case 8:
+      case 9:
+      case 10:
+      case 12:
+      case -514: {
+        using Getter = HRESULT (TMoyoscopeControl::*)(VARIANT_BOOL*);
+        Getter getter = dispid == 1    ? &TMoyoscopeControl::get_Visible
+                        : dispid == 2  ? &TMoyoscopeControl::get_AutoScroll
+                        : dispid == 3  ? &TMoyoscopeControl::get_AutoSize
+                        : dispid == 5  ? &TMoyoscopeControl::get_KeyPreview
+                        : dispid == 8  ? &TMoyoscopeControl::get_Scaled
+                        : dispid == 9  ? &TMoyoscopeControl::get_Active
+                        : dispid == 10 ? &TMoyoscopeControl::get_DropTarget
+                        : dispid == 12 ? &TMoyoscopeControl::get_DoubleBuffered
+                                       : &TMoyoscopeControl::get_Enabled;
+        code = (this->*getter)(&flag);
+        out = MakeBool(flag != VARIANT_FALSE);
+        break;
+      }
+      case 4: {
+        TxActiveFormBorderStyle style = afbNone;
+        code = get_AxBorderStyle(&style);
+        out = MakeI4(style);
+        break;
+      }
+      case 7: {
+        TxPrintScale scale = poNone;
+        code = get_PrintScale(&scale);
+        out = MakeI4(scale);
+        break;
+      }
+      case 6:
+      case 13:
+        code = dispid == 6 ? get_PixelsPerInch(&number) : get_VisibleDockClientCount(&number);
+        out = MakeI4(number);
+        break;
+      case -518:
+      case 11: {
+        std::u16string text;
+        code = dispid == -518 ? get_Caption(&text) : get_HelpFile(&text);
+        out = MakeBstr(std::move(text));
+        break;
+      }
+      case -501: {
+        OLE_COLOR colour = 0;
+        code = get_Color(&colour);
+        out = MakeUI4(colour);
+        break;
+      }
+      case -512: {
+        IDispatch* font = nullptr;
+        code = get_Font(&font);
+        out = MakeDispatch(font);
+        // Without a result to take it, the font object is nobody's.
+        if (result == nullptr && font != nullptr) font->Release();
+        break;
+      }
+      case 14: {
+        std::int16_t cursor = 0;
+        code = get_Cursor(&cursor);
+        out = MakeI2(cursor);
+        break;
+      }
+      case 17:
+        code = get_News(&out);
+        break;
+      default:
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    return code;
+  }
+
+  const bool byReference = (flags & DISPATCH_PROPERTYPUTREF) != 0;
+  if (!(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))) return DISP_E_MEMBERNOTFOUND;
+  if (!(member.kinds & (byReference ? kPutRef : kPut))) return DISP_E_MEMBERNOTFOUND;
+  if (params.cArgs != 1) return DISP_E_BADPARAMCOUNT;
+  if (params.cNamedArgs > 1 ||
+      (params.cNamedArgs == 1 && (params.rgdispidNamedArgs == nullptr ||
+                                  params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))) {
+    return DISP_E_UNKNOWNNAME;
+  }
+  const VARIANT& value = params.rgvarg[0];
+  bool flag = false;
+  std::int32_t number = 0;
+  switch (dispid) {
+    case 1:
+    case 2:
+    case 3:
+    case 5:
+    case 8:
+    case 10:
+    case 12:
+    case -514: {
+      if (Failed(VariantToBool(value, flag))) return DISP_E_TYPEMISMATCH;
+      using Setter = HRESULT (TMoyoscopeControl::*)(VARIANT_BOOL);
+      Setter setter = dispid == 1    ? &TMoyoscopeControl::put_Visible
+                      : dispid == 2  ? &TMoyoscopeControl::put_AutoScroll
+                      : dispid == 3  ? &TMoyoscopeControl::put_AutoSize
+                      : dispid == 5  ? &TMoyoscopeControl::put_KeyPreview
+                      : dispid == 8  ? &TMoyoscopeControl::put_Scaled
+                      : dispid == 10 ? &TMoyoscopeControl::put_DropTarget
+                      : dispid == 12 ? &TMoyoscopeControl::put_DoubleBuffered
+                                     : &TMoyoscopeControl::put_Enabled;
+      return (this->*setter)(ToVariantBool(flag));
+    }
+    case 4:
+    case 6:
+    case 7:
+    case 14:
+    case -501:
+      if (Failed(VariantToInt(value, number))) return DISP_E_TYPEMISMATCH;
+      if (dispid == 4) return put_AxBorderStyle(static_cast<TxActiveFormBorderStyle>(number));
+      if (dispid == 6) return put_PixelsPerInch(number);
+      if (dispid == 7) return put_PrintScale(static_cast<TxPrintScale>(number));
+      if (dispid == 14) return put_Cursor(static_cast<std::int16_t>(number));
+      return put_Color(static_cast<OLE_COLOR>(number));
+    case -518:
+    case 11:
+      if (value.vt != VT_BSTR) return DISP_E_TYPEMISMATCH;
+      return dispid == -518 ? put_Caption(value.bstrVal) : put_HelpFile(value.bstrVal);
+    case -512:
+      if (value.vt != VT_DISPATCH) return DISP_E_TYPEMISMATCH;
+      return byReference ? putref_Font(value.pdispVal) : put_Font(value.pdispVal);
+    case 17:
+      return put_News(value);
+    default:
+      return DISP_E_MEMBERNOTFOUND;
+  }
+}
+
+// ---- Events ----
+
+HRESULT TMoyoscopeControl::GetConnectionInterface(GUID* iid) {
+  return Put(iid, DIID_IMoyoscopeEvents);
+}
+
+HRESULT TMoyoscopeControl::Advise(IUnknown* sink, std::uint32_t* cookie) {
+  if (sink == nullptr || cookie == nullptr) return E_POINTER;
+  *cookie = 0;
+  if (sink_ != nullptr) return CONNECT_E_ADVISELIMIT;
+  void* events = nullptr;
+  if (Failed(sink->QueryInterface(DIID_IMoyoscopeEvents, &events)) || events == nullptr) {
+    return E_NOINTERFACE;
+  }
+  sink_ = static_cast<IDispatch*>(events);
+  sinkCookie_ = nextCookie_++;
+  *cookie = sinkCookie_;
+  return S_OK;
+}
+
+HRESULT TMoyoscopeControl::Unadvise(std::uint32_t cookie) {
+  if (sink_ == nullptr || cookie != sinkCookie_) return CONNECT_E_NOCONNECTION;
+  IDispatch* sink = std::exchange(sink_, nullptr);
+  sinkCookie_ = 0;
+  sink->Release();
+  return S_OK;
+}
+
+void TMoyoscopeControl::Fire(DISPID event) {
+  if (sink_ == nullptr) return;
+  // The sink may disconnect itself while it runs.
+  IDispatch* sink = sink_;
+  sink->AddRef();
+  DISPPARAMS none;
+  sink->Invoke(event, IID_NULL, kMoyoscopeTypeLibrary.locale, DISPATCH_METHOD, &none, nullptr,
+               nullptr, nullptr);
+  sink->Release();
+}
+
+void TMoyoscopeControl::FireKeyPress(std::int16_t& key) {
+  if (sink_ == nullptr) return;
+  IDispatch* sink = sink_;
+  sink->AddRef();
+  VARIANT argument = MakeI2Ref(&key);
+  DISPPARAMS params;
+  params.rgvarg = &argument;
+  params.cArgs = 1;
+  sink->Invoke(kOnKeyPress, IID_NULL, kMoyoscopeTypeLibrary.locale, DISPATCH_METHOD, &params,
+               nullptr, nullptr, nullptr);
+  sink->Release();
+}
+
+HRESULT TMoyoscopeControl::GetWindow(void** window) {
+  if (window == nullptr) return E_POINTER;
+  *window = form_.data();
+  return form_.isNull() ? E_UNEXPECTED : S_OK;
+}
+
+HRESULT TMoyoscopeControl::GetDescription(std::u16string* description) {
+  return Put(description, Utf8ToUtf16(lastError_));
+}
+
+}  // namespace moyo::com
