@@ -16,6 +16,7 @@ int RunServe(const Args& args);
 int RunView(const Args& args);
 int RunRegister(const Args& args);
 int RunUnregister(const Args& args);
+int RunRender(const Args& args);
 int RunPrint(const Args& args);
 int RunDiagram(const Args& args);
 

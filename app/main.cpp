@@ -23,6 +23,8 @@ constexpr Command kCommands[] = {
      "view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]"},
     {"register", moyo::app::RunRegister, "register"},
     {"unregister", moyo::app::RunUnregister, "unregister"},
+    {"render", moyo::app::RunRender,
+     "render FILE --move N [--cell C] [--flip] [--numbers] [--margin M] -o OUT.png"},
     {"print", moyo::app::RunPrint,
      "print FILE [--method whole|range|split] [--from A --to B] [--split N] [--per-page 1|2|4] "
      "[--tmargin T --lmargin L --grid G] [--dpi D] -o OUT.pdf|OUT-%d.png"},

@@ -47,8 +47,9 @@ void TZelGoPB::SetStoneBitmaps(const platform::Bitmap* black, const platform::Bi
 }
 
 void TZelGoPB::SetBoardSize(int pixels) {
-  // Below 19 pixels a cell would have no size at all.
-  if (pixels < 19 || pixels == boardPixels_) return;
+  // Below 19 pixels a cell would have no size at all. The starting size is
+  // not taken for unchanged, or a board of that size would never be drawn.
+  if (pixels < 19 || (pixels == boardPixels_ && cellSize_ > 0)) return;
   paintBox_.SetSize(pixels + margin_, pixels + margin_);
   cellSize_ = pixels / 19;
   half_ = cellSize_ / 2;
@@ -93,6 +94,12 @@ void TZelGoPB::PaintBackground() {
                         background_, 0, 0, platform::RasterOp::Copy);
       }
     }
+  }
+  // The margin is cleared first, so labels are never drawn over old ones.
+  if (margin_ > 0) {
+    canvas.SetBrush(Brush{marginColour_});
+    canvas.FillRect({p, 0, p + margin_, p + margin_});
+    canvas.FillRect({0, p, p, p + margin_});
   }
   // The shadow right of and below the board, drawn from pieces of the edge picture.
   const platform::Bitmap& edge = *edge_;

@@ -35,7 +35,7 @@ class TZelGoPB {
 
   // Sizes the board square to pixels (19 x the cell size), the paint box to
   // pixels + Margin, refits the mark fonts and repaints. Sizes below 19 and the
-  // current size are ignored.
+  // current size, once drawn at, are ignored.
   void SetBoardSize(int pixels);
   // Redraws the whole board from the painter's own copy of the points.
   void Repaint();
@@ -75,6 +75,9 @@ class TZelGoPB {
   void SetBoardPixels(int pixels) { boardPixels_ = pixels; }
   // Sets the margin; above 10 it holds the coordinate labels.
   void SetMargin(int margin) { margin_ = margin; }
+  // The colour of the margin behind the shadow and the labels; the host's
+  // panel colour, light grey (229, 229, 229) unless set.
+  void SetMarginColour(platform::Rgb colour) { marginColour_ = colour; }
   // Whether the view is turned by 180 degrees.
   bool Flipped() const { return flipped_; }
   // What the painter holds for point (x, y), 1..19; 0 off the board.
@@ -126,6 +129,7 @@ class TZelGoPB {
   int cellSize_ = 0;
   int boardPixels_ = 190;
   int margin_ = 20;
+  platform::Rgb marginColour_{229, 229, 229};
   TPointGrid pointGrid_{};
 };
 

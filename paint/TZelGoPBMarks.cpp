@@ -157,10 +157,10 @@ void TZelGoPB::DrawMark(int x, int y, int number, bool clear) {
     return;
   }
   if (number <= 0) return;
-  // A stone that already shows a mark is drawn clean before the new one goes on.
-  if (colour != kEmpty && mark > 0) {
+  // A point that already shows a mark is drawn clean before the new one goes on.
+  if (mark > 0) {
     PaintEmptyCell(DrawnX(x), DrawnY(y));
-    PaintStone(colour, DrawnX(x), DrawnY(y));
+    if (colour != kEmpty) PaintStone(colour, DrawnX(x), DrawnY(y));
   }
   mark = number;
   PaintMark(x, y, number);
@@ -176,7 +176,7 @@ void TZelGoPB::LoadMarks(const TNumberGrid& marks) {
       const std::uint8_t colour = pointGrid_[y - 1][x - 1];
       // Points that showed a mark are drawn clean first, so no old mark stays
       // on the screen under or instead of the new one.
-      if (before > 0 && (colour != kEmpty || now <= 0)) {
+      if (before > 0) {
         PaintEmptyCell(DrawnX(x), DrawnY(y));
         if (colour != kEmpty) PaintStone(colour, DrawnX(x), DrawnY(y));
       }

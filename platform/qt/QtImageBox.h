@@ -13,11 +13,12 @@ namespace moyo::platform {
 
 class QtImageBox : public PaintBox {
  public:
-  // A 0 x 0 surface until the first SetSize.
+  // A 1 x 1 surface until the first SetSize.
   QtImageBox();
   ~QtImageBox() override;
 
   Canvas& GetCanvas() override { return *canvas_; }
+  // Sizes below one pixel are taken as one.
   void SetSize(int width, int height) override;
   Size GetSize() const override { return {image_.width(), image_.height()}; }
   void Changed() override;

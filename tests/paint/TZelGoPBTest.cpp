@@ -79,6 +79,11 @@ TEST_F(PainterTest, BoardSizeSetsCellPaintBoxAndIgnoresUnusableSizes) {
   }
   painter_.SetBoardSize(209);
   EXPECT_EQ(painter_.CellSize(), 11);
+  // The starting 190 pixels are no reason to leave a first board of cell 10 undrawn.
+  FakePaintBox freshBox;
+  TZelGoPB fresh(freshBox, wood_, edge_);
+  fresh.SetBoardSize(190);
+  EXPECT_EQ(fresh.CellSize(), 10);
   EXPECT_EQ(box_.size, (platform::Size{229, 229}));
   for (const auto& l : Canvas().lines) EXPECT_FALSE(l.x1 == 203 && l.x2 == 204 && l.y1 == 203);
 }
