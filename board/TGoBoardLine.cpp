@@ -198,6 +198,11 @@ void TGoBoard::MendLoadedState() {
   MoveCount_ = std::clamp(MoveCount_, 0, kMaxMoves);
   LastMove_ = std::clamp(LastMove_, 0, kMaxMoves);
   CaptureLog_.Count = std::clamp(CaptureLog_.Count, 0, kCaptureLogCapacity);
+  // Far above any real count, and far enough from the integer limits that adding and taking
+  // back captures stays defined.
+  constexpr std::int32_t kMaxCounter = 1 << 24;
+  BlackCaptures_ = std::clamp(BlackCaptures_, 0, kMaxCounter);
+  WhiteCaptures_ = std::clamp(WhiteCaptures_, 0, kMaxCounter);
   for (auto& row : Points_) {
     for (auto& point : row) {
       if (point > kWhite) point = kEmpty;

@@ -1,6 +1,8 @@
 // The line of play: back and forward, passes, numbering, events, snapshots and exports.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "board/TGoBoard.h"
 #include "tests/board/EventLog.h"
 #include "tests/support/BoardDiagram.h"
@@ -310,6 +312,7 @@ TEST(Snapshots, OutOfRangeFieldsAreBroughtIntoRange) {
   bad.MoveCount = 7000;
   bad.CaptureLog.Count = -3;
   bad.Points[0][0] = 200;
+  bad.BlackCaptures = std::numeric_limits<std::int32_t>::min();
   bad.MoveHistory[kMaxMoves] = TMoveRecord{1, 99, -4, 0, 0};
   TGoBoard board(TNumbering{}, bad);
   EXPECT_EQ(board.Size(), kMaxBoardSize);
@@ -317,6 +320,8 @@ TEST(Snapshots, OutOfRangeFieldsAreBroughtIntoRange) {
   EXPECT_EQ(board.MoveCount(), kMaxMoves);
   EXPECT_EQ(board.CaptureLog().Count, 0);
   EXPECT_EQ(board.Point(1, 1), kEmpty);
+  board.LoadPosition(bad, false, false);
+  EXPECT_EQ(board.BlackCaptures(), 0);
   // The off-board current move is taken back without touching any point.
   EXPECT_TRUE(board.Back());
   EXPECT_EQ(board.MoveCount(), kMaxMoves - 1);
