@@ -18,7 +18,7 @@ std::int32_t ClampNumber(std::int64_t N) {
 }  // namespace
 
 bool TGoBoard::Forward() {
-  if (MoveCount_ >= LastMove_ || HistoryFull()) return false;
+  if (MoveCount_ >= LastMove_) return false;
   const int x = MoveHistory_[MoveCount_ + 1].X;
   const int y = MoveHistory_[MoveCount_ + 1].Y;
   if (x == 0) return Pass();

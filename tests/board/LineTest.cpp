@@ -135,26 +135,6 @@ TEST(Numbering, NumbersCountFromTheChosenMoveAndFollowTheFirstMoveBack) {
   EXPECT_EQ(board.NumberGrid()[8][8], 1);
 }
 
-TEST(Numbering, RestoredStonesGetBackTheirNumbers) {
-  TGoBoard board = BoardFromDiagram(R"(
-    . . .
-    . . .
-    . . .)");
-  board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = true});
-  ASSERT_TRUE(board.PlayMove(2, 2, true));  // 1 black
-  ASSERT_TRUE(board.PlayMove(1, 1, true));  // 2 white, to be taken
-  ASSERT_TRUE(board.PlayMove(2, 1, true));  // 3 black
-  test::TEventLog log(board);
-  ASSERT_TRUE(board.PlayMove(3, 3, true));  // 4 white
-  ASSERT_TRUE(board.PlayMove(1, 2, true));  // 5 black takes move 2
-  EXPECT_EQ(board.Point(1, 1), kEmpty);
-  log.Take();
-  ASSERT_TRUE(board.Back());
-  EXPECT_EQ(log.Take(),
-            (Lines{"changed 1,2 0 0", "placed 1,1 2 2", "move 3,3 #4 w=0 b=0 next=1 back"}));
-  EXPECT_EQ(board.NumberGrid()[0][0], 2);
-}
-
 TEST(Numbering, MoveNumbersShowTheLatestMoveOnEachOccupiedPoint) {
   TGoBoard board = BoardFromDiagram(R"(
     . X O . .
