@@ -123,9 +123,13 @@ TEST(Numbering, NumbersCountFromTheChosenMoveAndFollowTheFirstMoveBack) {
 
   ASSERT_TRUE(board.Back());
   ASSERT_TRUE(board.Back());
+  // The move handler already sees the cut line.
+  int lastSeen = -1;
+  board.OnMove = [&](const TGoBoard& b, const TMoveInfo&, bool) { lastSeen = b.LastMove(); };
   ASSERT_TRUE(board.PlayMove(9, 9, true));
   EXPECT_EQ(board.NumberGrid()[8][8], 2);
   EXPECT_EQ(board.LastMove(), 12);
+  EXPECT_EQ(lastSeen, 12);
 
   // Going back past the first numbered move moves the numbering start with the new move.
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(board.Back());
