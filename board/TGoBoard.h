@@ -64,6 +64,7 @@ class TGoBoard {
   // stored move is refused (a damaged line), so replay loops always end.
   bool Forward();
   // Records a pass for the side to move; false (and OnMessage) when the history is full.
+  // The line end stays: after a pass at the end, SetLastMove keeps it replayable.
   bool Pass();
   // Takes back the current move and puts its captured stones back; false at the start.
   bool Back();
@@ -80,7 +81,8 @@ class TGoBoard {
   // Fills Grid with the latest move number of every occupied point (0 elsewhere) and
   // switches numbering to start 1, first move 1, numbers shown.
   void GetMoveNumbers(TNumberGrid& Grid);
-  // Writes Count (clamped to 0..500) and the points of moves 1..Count as bytes.
+  // Writes Count (clamped to 0..500) and the points of moves 1..Count as bytes; entries past
+  // the stored line hold no move and come out as 255, 0.
   void GetMoveList(int Count, TMoveList& List) const;
   // Writes the whole position into S; S.HandicapOrder is left as it is.
   void SavePosition(TBoardSnapshot& S) const;
