@@ -52,6 +52,24 @@ int RunPrint(const Args& args) {
   const std::optional<int> dpi = IntOption(*parsed, "--dpi", 600, 72, error);
   if (!dpi || *dpi > 2400) return Fail(error.empty() ? "--dpi is at most 2400" : error);
 
+  std::optional<int> method, perPageIndex;
+  if (const std::optional<std::string> name = parsed->Value("--method")) {
+    if (*name == "whole") {
+      method = kPrintWholeGame;
+    } else if (*name == "range") {
+      method = kPrintRange;
+    } else if (*name == "split") {
+      method = kPrintSplit;
+    } else {
+      return Fail("--method is whole, range or split, not '" + *name + "'");
+    }
+  }
+  if (const std::optional<std::string> perPage = parsed->Value("--per-page")) {
+    if (*perPage != "1" && *perPage != "2" && *perPage != "4") {
+      return Fail("--per-page is 1, 2 or 4");
+    }
+    perPageIndex = *perPage == "1" ? 0 : *perPage == "2" ? 1 : 2;
+  }
   // Fonts need a GUI application; without a display it draws offscreen.
   if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -85,22 +103,8 @@ int RunPrint(const Args& args) {
   for (const auto& [option, field] : texts) {
     if (const std::optional<std::string> value = parsed->Value(option)) *field = *value;
   }
-  if (const std::optional<std::string> method = parsed->Value("--method")) {
-    if (*method == "whole") {
-      fields.method = kPrintWholeGame;
-    } else if (*method == "range") {
-      fields.method = kPrintRange;
-    } else if (*method == "split") {
-      fields.method = kPrintSplit;
-    } else {
-      return Fail("--method is whole, range or split, not '" + *method + "'");
-    }
-  }
-  if (const std::optional<std::string> perPage = parsed->Value("--per-page")) {
-    if (*perPage != "1" && *perPage != "2" && *perPage != "4")
-      return Fail("--per-page is 1, 2 or 4");
-    fields.perPageIndex = *perPage == "1" ? 0 : *perPage == "2" ? 1 : 2;
-  }
+  if (method) fields.method = *method;
+  if (perPageIndex) fields.perPageIndex = *perPageIndex;
   // Leaving each field corrects it, so a wrong entry prints as the dialog would make it.
   CorrectAllFields(fields, moves.Count);
 
