@@ -8,10 +8,10 @@
 #include <charconv>
 
 #include "board/TGoBoard.h"
-#include "control/FormPictures.h"
 #include "control/StoneSound.h"
 #include "control/TNewsView.h"
 #include "control/TNoteMessage.h"
+#include "control/TReferenceWindowAdapter.h"
 #include "kit/TBevel.h"
 #include "kit/TFrameButton.h"
 #include "kit/TImagePanel.h"
@@ -141,6 +141,11 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
     services_.stoneSound = std::make_unique<platform::QtSoundPlayer>(TocWave());
   }
   if (!services_.makeNewsView) services_.makeNewsView = MakeWebNewsView;
+  if (!services_.makeReferenceWindow) {
+    services_.makeReferenceWindow = [this](QWidget* owner) {
+      return MakeHelpFormWindow(owner, bitmaps_);
+    };
+  }
   bitmaps_ = services_.bitmaps;
   if (bitmaps_ == nullptr) {
     ownBitmaps_ = std::make_unique<platform::QtBitmapStore>();
@@ -180,14 +185,14 @@ void TMoyoscope::BuildRightPanel() {
   matchNameL = NewLabel(rightTopP, 10, 10, 237, 14, Qt::AlignHCenter | Qt::AlignVCenter);
   PlayerPanel = new QLabel(rightTopP);
   PlayerPanel->setGeometry(10, 26, 233, 66);
-  PlayerPanel->setPixmap(FormPicture("playerstrip"));
+  PlayerPanel->setPixmap(Picture("playerstrip"));
   const QFont white = FormFont("굴림체", 12, true);
   for (QLabel** label : {&bPlayerL, &wPlayerL}) {
     *label = NewLabel(rightTopP, 44, label == &bPlayerL ? 39 : 68, 104, 14);
   }
   for (QLabel** label : {&BGlvlL, &WGlvlL}) {
     // Right-aligned: the rank ends where the designer put its right edge.
-    *label = NewLabel(rightTopP, 148, label == &BGlvlL ? 39 : 68, 68, 14,
+    *label = NewLabel(rightTopP, 142, label == &BGlvlL ? 39 : 68, 68, 14,
                       Qt::AlignRight | Qt::AlignVCenter);
   }
   for (QLabel** label : {&wDiedSL, &bDiedSL}) {
@@ -242,7 +247,7 @@ void TMoyoscope::BuildMovesPanel() {
   QObject::connect(secondSE, &QSpinBox::valueChanged, this, [this] { secondSEChange(); });
 
   moveBtn = NewButton(movesP, 144, 7, 46, 20);
-  moveBtn->SetGlyph(FormPicture("moveface"));
+  moveBtn->SetGlyph(Picture("movebtn"));
   moveBtn->OnClick = [this](kit::TFrameButton&) { moveBtnClick(); };
   moveEd = new QLineEdit(movesP);
   moveEd->setGeometry(195, 7, 41, 20);
@@ -256,9 +261,9 @@ void TMoyoscope::BuildMovesPanel() {
   BBtn = NewButton(movesP, 19, 70, 22, 20);
   WBtn = NewButton(movesP, 41, 70, 22, 20);
   BWBtn = NewButton(movesP, 63, 70, 27, 20);
-  BBtn->SetGlyph(FormPicture("blackicon"));
-  WBtn->SetGlyph(FormPicture("whiteicon"));
-  BWBtn->SetGlyph(FormPicture("bothicon"));
+  BBtn->SetGlyph(Picture("bbtn"));
+  WBtn->SetGlyph(Picture("wbtn"));
+  BWBtn->SetGlyph(Picture("bwbtn"));
   BBtn->setToolTip(QString::fromUtf8("흑으로맞추기"));
   WBtn->setToolTip(QString::fromUtf8("백으로맞추기"));
   BWBtn->setToolTip(QString::fromUtf8("흑백교대로맞추기"));
@@ -275,8 +280,8 @@ void TMoyoscope::BuildMovesPanel() {
   Bevel4 = NewBevel(movesP, 168, 70, 2, 20);
   HintBtn = NewButton(movesP, 183, 70, 56, 20);
   HintXBtn = NewButton(movesP, 183, 70, 56, 20);
-  HintBtn->SetGlyph(FormPicture("hintface"));
-  HintXBtn->SetGlyph(FormPicture("hintxface"));
+  HintBtn->SetGlyph(Picture("hintbtn"));
+  HintXBtn->SetGlyph(Picture("hintxbtn"));
   HintXBtn->hide();
 }
 
@@ -285,7 +290,7 @@ void TMoyoscope::BuildLeftPanel() {
   topP = NewPanel(leftP, kit::Dock::Top, 26, true);
   Image1 = new QLabel(topP);
   Image1->setGeometry(13, 1, 310, 25);
-  Image1->setPixmap(FormPicture("title"));
+  Image1->setPixmap(Picture("title"));
   // The function bar runs under the side strip too: docked before it.
   buttonP = NewPanel(leftP, kit::Dock::Bottom, 37, true);
   sideP = NewPanel(leftP, kit::Dock::Left, 13, true);
@@ -298,14 +303,14 @@ void TMoyoscope::BuildLeftPanel() {
 
   functionP = new kit::TImagePanel(buttonP);
   functionP->resize(buttonP->width() - 14, 37);
-  functionP->SetWallpaper(FormPicture("wallpaper"));
+  functionP->SetWallpaper(Picture("wallpaper"));
   buttonP->DockChild(functionP, kit::Dock::Right);
   testBtn = NewButton(functionP, 0, 0, 96, 35);
   testEndBtn = NewButton(functionP, 0, 0, 96, 35);
   numBtn = NewButton(functionP, 0, 0, 96, 35);
   numEndBtn = NewButton(functionP, 0, 0, 96, 35);
   printBtn = NewButton(functionP, 0, 0, 96, 35);
-  printBtn->SetGlyph(FormPicture("printface"));
+  printBtn->SetGlyph(Picture("printbtn"));
   testEndBtn->hide();
   numEndBtn->hide();
   buttonPResize();

@@ -72,7 +72,7 @@ struct TFormServices {
   platform::BitmapStore* bitmaps = nullptr;
   // Makes the news browser when the host first sets News. Empty: Qt WebEngine.
   std::function<std::unique_ptr<TNewsView>(QWidget* parent)> makeNewsView;
-  // Makes the reference-diagram window. Empty: links open nothing.
+  // Makes the reference-diagram window. Empty: the program's own.
   std::function<std::unique_ptr<TReferenceWindow>(QWidget* owner)> makeReferenceWindow;
 };
 
