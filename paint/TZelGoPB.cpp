@@ -87,14 +87,7 @@ void TZelGoPB::Repaint() {
 void TZelGoPB::PaintBackground() {
   platform::Canvas& canvas = Canvas();
   const int p = boardPixels_;
-  if (tileWidth_ > 0 && tileHeight_ > 0) {
-    for (int y = 0; y < p; y += tileHeight_) {
-      for (int x = 0; x < p; x += tileWidth_) {
-        canvas.CopyRect({x, y, std::min(x + tileWidth_, p), std::min(y + tileHeight_, p)},
-                        background_, 0, 0, platform::RasterOp::Copy);
-      }
-    }
-  }
+  canvas.TileRect({0, 0, p, p}, background_, {0, 0, tileWidth_, tileHeight_});
   // The margin is cleared first, so labels are never drawn over old ones.
   if (margin_ > 0) {
     canvas.SetBrush(Brush{marginColour_});
@@ -105,9 +98,9 @@ void TZelGoPB::PaintBackground() {
   const platform::Bitmap& edge = *edge_;
   using platform::RasterOp;
   canvas.CopyRect({p, 0, p + 7, 5}, edge, 3, 0, RasterOp::Copy);
-  for (int y = 5; y < p; ++y) canvas.CopyRect({p, y, p + 7, y + 1}, edge, 3, 4, RasterOp::Copy);
+  canvas.TileRect({p, 5, p + 7, p}, edge, {3, 4, 10, 5});
   canvas.CopyRect({0, p, 3, p + 7}, edge, 0, 5, RasterOp::Copy);
-  for (int x = 3; x < p; ++x) canvas.CopyRect({x, p, x + 1, p + 7}, edge, 2, 5, RasterOp::Copy);
+  canvas.TileRect({3, p, p, p + 7}, edge, {2, 5, 3, 12});
   canvas.CopyRect({p, p, p + 7, p + 7}, edge, 3, 5, RasterOp::Copy);
   canvas.SetPen(Pen{kHighlight});
   canvas.Line(0, 0, p, 0);

@@ -91,6 +91,9 @@ class Canvas {
 
   // Copies src's block at (srcX, srcY) of dest's size onto dest, combined by op.
   virtual void CopyRect(const Rect& dest, const Bitmap& src, int srcX, int srcY, RasterOp op) = 0;
+  // Covers dest with copies of src's block piece side by side, the first at
+  // dest's top-left corner, clipped at dest's right and bottom edges.
+  virtual void TileRect(const Rect& dest, const Bitmap& src, const Rect& piece);
 
   // Selects the pen for lines, ellipse outlines and rectangle frames.
   virtual void SetPen(const Pen& pen) = 0;

@@ -65,6 +65,23 @@ void QtCanvas::CopyRect(const Rect& dest, const Bitmap& src, int srcX, int srcY,
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
+void QtCanvas::TileRect(const Rect& dest, const Bitmap& src, const Rect& piece) {
+  const auto* bitmap = dynamic_cast<const QtBitmap*>(&src);
+  if (bitmap == nullptr || dest.Width() <= 0 || dest.Height() <= 0) return;
+  const QRect block(piece.left, piece.top, piece.Width(), piece.Height());
+  if (block.isEmpty() || !bitmap->Image().rect().contains(block)) {
+    Canvas::TileRect(dest, src, piece);
+    return;
+  }
+  // One textured fill instead of a copy a tile: the edge shadow repeats a
+  // one-pixel row hundreds of times.
+  const QImage texture =
+      block == bitmap->Image().rect() ? bitmap->Image() : bitmap->Image().copy(block);
+  painter_->setBrushOrigin(dest.left, dest.top);
+  painter_->fillRect(QRect(dest.left, dest.top, dest.Width(), dest.Height()), QBrush(texture));
+  painter_->setBrushOrigin(0, 0);
+}
+
 void QtCanvas::Line(int x1, int y1, int x2, int y2) {
   if (pen_.style == PenStyle::Null || (x1 == x2 && y1 == y2)) return;
   const QColor colour = ToQColor(pen_.colour);
@@ -141,7 +158,7 @@ void QtCanvas::SetFont(const FontSpec& font) {
   font_ = nullptr;
 }
 
-const QtCanvas::LoadedFont& QtCanvas::CurrentFont() {
+QtCanvas::LoadedFont& QtCanvas::CurrentFont() {
   if (font_ != nullptr) return *font_;
   const FontKey key{fontSpec_.face,         fontSpec_.pointSize, fontSpec_.pixelHeight,
                     fontSpec_.averageWidth, fontSpec_.style,     fontSpec_.charset};
@@ -149,39 +166,53 @@ const QtCanvas::LoadedFont& QtCanvas::CurrentFont() {
   if (it == fonts_.end()) {
     QFont font = MakeQtFont(fontSpec_, DotsPerInchY());
     QFontMetrics metrics(font, painter_->device());
-    it = fonts_.emplace(key, LoadedFont{font, metrics}).first;
+    it = fonts_.emplace(key, LoadedFont{font, metrics, {}}).first;
   }
   font_ = &it->second;
   return *font_;
 }
 
+const QtCanvas::LaidOutText& QtCanvas::LayOut(LoadedFont& font, const std::string& text) {
+  auto it = font.texts.find(text);
+  if (it != font.texts.end()) return it->second;
+  // Commentary-sized texts are not worth keeping; a board's numbers and labels are.
+  constexpr std::size_t kMaxKept = 4096;
+  if (font.texts.size() >= kMaxKept) font.texts.clear();
+  const QString qtext = ToQString(text);
+  QStaticText laidOut(qtext);
+  laidOut.setTextFormat(Qt::PlainText);
+  laidOut.setPerformanceHint(QStaticText::AggressiveCaching);
+  laidOut.prepare(QTransform(), font.font);
+  return font.texts.emplace(text, LaidOutText{laidOut, font.metrics.horizontalAdvance(qtext)})
+      .first->second;
+}
+
 Size QtCanvas::TextExtent(const std::string& text) {
-  const LoadedFont& font = CurrentFont();
-  return {font.metrics.horizontalAdvance(ToQString(text)), font.metrics.height()};
+  LoadedFont& font = CurrentFont();
+  return {LayOut(font, text).width, font.metrics.height()};
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string& text, Rgb colour, TextAnchor anchor) {
   if (text.empty()) return;
-  const LoadedFont& font = CurrentFont();
-  const QString qtext = ToQString(text);
-  const int width = font.metrics.horizontalAdvance(qtext);
+  LoadedFont& font = CurrentFont();
+  const LaidOutText& laidOut = LayOut(font, text);
   switch (anchor) {
     case TextAnchor::TopCentre:
-      x -= width / 2;
+      x -= laidOut.width / 2;
       break;
     case TextAnchor::TopRight:
     case TextAnchor::BottomRight:
-      x -= width;
+      x -= laidOut.width;
       break;
     case TextAnchor::TopLeft:
     case TextAnchor::BottomLeft:
       break;
   }
   const bool bottom = anchor == TextAnchor::BottomLeft || anchor == TextAnchor::BottomRight;
-  const int baseline = bottom ? y - font.metrics.descent() : y + font.metrics.ascent();
+  const int top = bottom ? y - font.metrics.height() : y;
   painter_->setFont(font.font);
   painter_->setPen(ToQColor(colour));
-  painter_->drawText(QPoint(x, baseline), qtext);
+  painter_->drawStaticText(QPoint(x, top), laidOut.text);
 }
 
 int QtCanvas::DotsPerInchY() const {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStaticText>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -28,6 +29,7 @@ class QtCanvas : public Canvas {
   QPainter& Painter() { return *painter_; }
 
   void CopyRect(const Rect& dest, const Bitmap& src, int srcX, int srcY, RasterOp op) override;
+  void TileRect(const Rect& dest, const Bitmap& src, const Rect& piece) override;
   void SetPen(const Pen& pen) override { pen_ = pen; }
   void SetBrush(const Brush& brush) override { brush_ = brush; }
   void Line(int x1, int y1, int x2, int y2) override;
@@ -41,14 +43,22 @@ class QtCanvas : public Canvas {
   int DotsPerInchY() const override;
 
  private:
+  // A text laid out once in a font, for the move numbers and labels that are
+  // drawn again and again.
+  struct LaidOutText {
+    QStaticText text;
+    int width;
+  };
   struct LoadedFont {
     QFont font;
     QFontMetrics metrics;
+    std::map<std::string, LaidOutText> texts;
   };
   using FontKey = std::tuple<std::string, int, int, int, unsigned, Charset>;
 
   void Prepare();
-  const LoadedFont& CurrentFont();
+  LoadedFont& CurrentFont();
+  const LaidOutText& LayOut(LoadedFont& font, const std::string& text);
 
   std::unique_ptr<QPainter> ownPainter_;
   QPainter* painter_;
@@ -56,7 +66,7 @@ class QtCanvas : public Canvas {
   Brush brush_;
   FontSpec fontSpec_;
   std::map<FontKey, LoadedFont> fonts_;
-  const LoadedFont* font_ = nullptr;
+  LoadedFont* font_ = nullptr;
 };
 
 }  // namespace moyo::platform

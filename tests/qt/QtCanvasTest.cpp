@@ -76,6 +76,30 @@ TEST_F(QtCanvasTest, AndThenOrCopiesPutAMaskedPictureOverTheBackground) {
   EXPECT_EQ(image_.pixel(2, 2), qRgb(200, 150, 100));
 }
 
+TEST_F(QtCanvasTest, TiledFillsMatchCopiesTileByTile) {
+  QImage picture(7, 5, QImage::Format_RGB32);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x) picture.setPixel(x, y, qRgb(x * 30, y * 50, 99));
+  const QtBitmap bitmap(picture);
+  QImage tiled = image_.copy(), copied = image_.copy();
+  {
+    QtCanvas canvas(tiled);
+    canvas.TileRect({1, 2, 18, 19}, bitmap, {2, 1, 5, 4});
+    canvas.TileRect({0, 0, 20, 1}, bitmap, {0, 0, 7, 5});
+  }
+  {
+    // The plain loop of copies every canvas has.
+    QtCanvas canvas(copied);
+    canvas.Canvas::TileRect({1, 2, 18, 19}, bitmap, {2, 1, 5, 4});
+    canvas.Canvas::TileRect({0, 0, 20, 1}, bitmap, {0, 0, 7, 5});
+  }
+  EXPECT_EQ(tiled, copied);
+  EXPECT_EQ(tiled.pixel(1, 2), picture.pixel(2, 1));
+  EXPECT_EQ(tiled.pixel(4, 5), picture.pixel(2, 1));
+  EXPECT_EQ(tiled.pixel(17, 18), picture.pixel(3, 2));
+  EXPECT_EQ(tiled.pixel(18, 18), qRgb(255, 255, 255));
+}
+
 TEST_F(QtCanvasTest, RectanglesAndEllipsesStayInsideTheirBoxes) {
   {
     QtCanvas canvas(image_);
