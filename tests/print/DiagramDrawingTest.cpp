@@ -187,15 +187,6 @@ TEST(BoardCells, LettersHideNumbersAndStandOnAWhiteDiscOnEmptyPoints) {
   EXPECT_TRUE(plain.Texts().empty());
 }
 
-TEST(LetterTexts, HangulTableThenPlainBytes) {
-  EXPECT_EQ(LetterText('a'), "\xB0\xA1");  // 가
-  EXPECT_EQ(LetterText('h'), "\xBE\xC6");  // 아
-  EXPECT_EQ(LetterText('n'), "\xC7\xCF");  // 하
-  EXPECT_EQ(LetterText('-'), "-");
-  EXPECT_EQ(LetterText('o'), "o");
-  EXPECT_EQ(LetterText(96 + 16), "p");
-}
-
 TEST(ListMode, RowsEndAfterTheLastBlankAndTheListAtAnEmptyRow) {
   LDispGGrid list;
   // stone, dash, stone, blank, stone, dash, stone, blank

@@ -245,22 +245,5 @@ TEST(PrintButton, LevelsZeroAndTwoGetTheMemberNotice) {
   }
 }
 
-TEST(PrintHeader, TakenFromTheRecordHeader) {
-  TGiboInfo info;
-  info.title = "T";
-  info.blackName = "B";
-  info.whiteName = "W";
-  info.date = "D";
-  info.place = "P";
-  info.result = "R";
-  info.komi = "K";
-  const TGamePInfo header = MakePrintHeader(info);
-  EXPECT_EQ(header.EventName, "T");
-  EXPECT_EQ(header.Title, Message(29));
-  EXPECT_EQ(header.BlackName + header.WhiteName + header.GameDate + header.GamePlace +
-                header.GameResult + header.GameTerms,
-            "BWDPRK");
-}
-
 }  // namespace
 }  // namespace moyo

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -94,20 +93,6 @@ TEST_F(QtSettingsStoreTest, HandWrittenFilesAreReadAsText) {
   QtSettingsStore store(folder_);
   EXPECT_EQ(store.ReadText("Software\\NetMoyoscope", "Print Option Info", "gogrid"), "abc");
   EXPECT_EQ(store.ReadText("Software\\NetMoyoscope", "Print Option Info", "lmargin"), "1, 2");
-}
-
-TEST_F(QtSettingsStoreTest, DefaultFolderFollowsXdgConfigHome) {
-  const char* saved = std::getenv("XDG_CONFIG_HOME");
-  const std::string restore = saved != nullptr ? saved : "";
-  setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
-  EXPECT_EQ(QtSettingsStore::DefaultConfigFolder(), folder_);
-  setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
-  EXPECT_EQ(QtSettingsStore::DefaultConfigFolder(), fs::path(std::getenv("HOME")) / ".config");
-  if (saved != nullptr) {
-    setenv("XDG_CONFIG_HOME", restore.c_str(), 1);
-  } else {
-    unsetenv("XDG_CONFIG_HOME");
-  }
 }
 
 }  // namespace
