@@ -79,6 +79,18 @@ std::string WithLineFeeds(const std::string& text) {
   return lines;
 }
 
+// Deletes the widgets in panel, the widgets of docking panels among them first.
+// A docking panel forgets a docked widget when it is destroyed, so the panel
+// must still be whole at that moment, which it no longer is once its own
+// destruction has begun.
+void DeleteDockedFirst(QWidget* panel) {
+  const auto children = panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  for (QWidget* child : children) {
+    if (dynamic_cast<kit::TDockPanel*>(child) != nullptr) DeleteDockedFirst(child);
+    delete child;
+  }
+}
+
 }  // namespace
 
 TCHelpForm::TCHelpForm(QWidget* owner, platform::BitmapStore* bitmaps)
@@ -100,6 +112,7 @@ TCHelpForm::~TCHelpForm() {
   board_->OnStonePlaced = nullptr;
   board_->OnPointChanged = nullptr;
   painter_.reset();
+  DeleteDockedFirst(this);
 }
 
 // ---- Building ----
