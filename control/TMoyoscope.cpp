@@ -744,6 +744,7 @@ void TMoyoscope::ShowNotice(const std::string& text) {
 void TMoyoscope::ApplyRecord() {
   const TGiboInfo& info = record_->info;
   handicapByte_ = static_cast<std::uint8_t>(info.handicap & 0xFF);
+  AbandonTrial();
   TGoBoard& board = *board_;
   board.NewGame(19);
   // A new game raises no point events: wipe the old position from the screen

@@ -247,6 +247,7 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   bool pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot);
   void popMode();
   int TrialStartMove() const;
+  void AbandonTrial();
   void trialBoardClick(platform::MouseButton button, int x, int y);
   void guessBoardClick(int x, int y);
   void PlayReplies();

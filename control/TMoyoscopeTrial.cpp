@@ -114,6 +114,24 @@ void TMoyoscope::popMode() {
   state_.soundOn = true;
 }
 
+void TMoyoscope::AbandonTrial() {
+  // A new record replaces the board: the saved position belongs to the old
+  // one and must never come back over it.
+  if (state_.mode != ViewerMode::Trial) return;
+  while (const TModeEntry* entry = modeStack_.Top()) {
+    state_.mode = entry->savedMode;
+    modeStack_.Pop();
+  }
+  testBtn->show();
+  testEndBtn->hide();
+  panP->SetColour(boardFrameColour_);
+  painter_->SetEdgeBitmap(BoardPicture("bedge"));
+  painter_->Repaint();
+  if (numEndBtn->isHidden()) {
+    board_->SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
+  }
+}
+
 int TMoyoscope::TrialStartMove() const {
   const TModeEntry* entry = modeStack_.Top();
   return entry != nullptr ? entry->savedPosition.MoveCount : board_->MoveCount();

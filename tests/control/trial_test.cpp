@@ -192,6 +192,25 @@ TEST_F(Trial, IsRefusedWhileGuessingAndStopsAutomaticPlay) {
   EXPECT_EQ(f->State().mode, ViewerMode::Trial);
 }
 
+TEST_F(Trial, ANewRecordEndsTheTrialWithoutBringingTheOldPositionBack) {
+  GoTo(*f, 150);
+  f->testBtnClick();
+  PlayTrialStone();
+  LoadSample(*f, kHandicapSample);
+  EXPECT_EQ(f->State().mode, ViewerMode::Viewing);
+  EXPECT_EQ(f->ModeStack().Depth(), 0);
+  EXPECT_FALSE(f->testBtn->isHidden());
+  EXPECT_TRUE(f->testEndBtn->isHidden());
+  EXPECT_NE(f->panP->Colour(), QColor(64, 128, 128));
+  // The new record's stones carry no trial numbers.
+  f->navButtonClick(3);
+  const auto [cx, cy] = CurrentPoint();
+  EXPECT_EQ(f->Painter().MarkAt(cx, cy), kLastMoveMark);
+  EXPECT_EQ(f.Board().MoveCount(), 2);
+  EXPECT_TRUE(MatchesFreshReplay(f.Board()));
+  EXPECT_TRUE(ScreenShowsBoard(*f));
+}
+
 TEST(ModeStack, RefusesAPushBeyondItsCapacityAndKeepsItsTop) {
   TModeStack stack;
   auto position = std::make_unique<TBoardSnapshot>();
