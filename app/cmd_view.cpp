@@ -110,6 +110,8 @@ int RunView(const Args& args) {
   int argc = 1;
   char name[] = "moyoscope";
   char* argv[] = {name, nullptr};
+  // The news panel's web view shares its drawing context with the application's.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   if (screenshot) AnswerNoticesAutomatically(app);
 
