@@ -86,8 +86,8 @@ QImage PaintWood(int width, int height) {
   image.setColorTable(table);
   for (int y = 0; y < height; ++y) {
     // The grain wanders a little along its length, by whole periods of the tile.
-    const double wander = 0.9 * std::sin(2 * M_PI * 2 * y / height + 0.7) +
-                          0.4 * std::sin(2 * M_PI * 5 * y / height + 2.1);
+    const double wander = 0.5 * std::sin(2 * M_PI * 2 * y / height + 0.7) +
+                          0.2 * std::sin(2 * M_PI * 5 * y / height + 2.1);
     for (int x = 0; x < width; ++x) {
       const double xs = x + wander;
       double v = 0.62 + 0.07 * Sample(fine, xs) + 0.08 * Sample(broad, xs);
