@@ -124,13 +124,14 @@ bool TDiagramPrinter::EndPrintJob() {
 void TDiagramPrinter::PrintRetakes(const TRetakeList& list, int x, int y, int grid, int bottom,
                                    std::string caption) {
   platform::Canvas& canvas = *Canvas();
-  const int fit = grid > 0 ? std::max(0, (bottom - y) / grid) : list.LineCount();
+  // Half a cell of room stays above whatever lies below the list.
+  const int fit = grid > 0 ? std::max(0, (bottom - grid / 2 - y) / grid) : list.LineCount();
   const int shown = std::min(fit, list.LineCount());
   for (int line = 0; line < shown; line += LDispGGrid::kRows) {
     const LDispGGrid lines = list.Lines(line, std::min(LDispGGrid::kRows, shown - line));
     DrawDiagram(canvas, lines, y + line * grid, x, RetakeOptions(grid));
   }
-  if (shown < list.LineCount()) pending_.push_back({&list, shown, grid, std::move(caption)});
+  if (shown < list.LineCount()) pending_.push_back({&list, shown, x, grid, std::move(caption)});
 }
 
 bool TDiagramPrinter::PrintPendingLines(int start, int end, int mode) {
@@ -154,7 +155,8 @@ bool TDiagramPrinter::PrintPendingLines(int start, int end, int mode) {
       if (!block.caption.empty()) {
         y += captionFont.pixelHeight;
         canvas.SetFont(captionFont);
-        canvas.TextOut(L, y, block.caption, platform::kBlack, TextAnchor::BottomLeft);
+        canvas.TextOut(block.x - block.grid / 2, y, block.caption, platform::kBlack,
+                       TextAnchor::BottomLeft);
       }
       y += block.grid / 2;
       const TRetakeList& list = *block.list;
@@ -165,14 +167,15 @@ bool TDiagramPrinter::PrintPendingLines(int start, int end, int mode) {
                        list.GetLetter(line, c));
         }
       }
-      const int fit = std::max(0, (page.height - T - y) / block.grid);
+      const int fit = std::max(0, (page.height - T - block.grid / 2 - y) / block.grid);
       const int shown = std::min(fit, rest.LineCount());
       for (int line = 0; line < shown; line += LDispGGrid::kRows) {
         DrawDiagram(canvas, rest.Lines(line, std::min(LDispGGrid::kRows, shown - line)),
-                    y + line * block.grid, L + block.grid / 2, RetakeOptions(block.grid));
+                    y + line * block.grid, block.x, RetakeOptions(block.grid));
       }
       if (shown < rest.LineCount()) {
-        pending_.push_back({block.list, block.firstLine + shown, block.grid, block.caption});
+        pending_.push_back(
+            {block.list, block.firstLine + shown, block.x, block.grid, block.caption});
       }
       y += shown * block.grid + block.grid;
     }

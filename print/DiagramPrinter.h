@@ -73,6 +73,7 @@ class TDiagramPrinter {
   struct TPendingLines {
     const TRetakeList* list;
     int firstLine;
+    int x;  // the list's left edge, kept on the following pages
     int grid;
     std::string caption;
   };
