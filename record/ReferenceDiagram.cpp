@@ -1,9 +1,9 @@
 #include "record/ReferenceDiagram.h"
 
+#include <array>
 #include <cstdint>
 
 #include "board/TextCodes.h"
-#include "record/Decimal.h"
 
 namespace moyo {
 namespace {
@@ -27,15 +27,22 @@ char PointLetter(char lower) {
 std::string EncodeDiagram(std::string_view value) {
   enum class State { Skip, Name, Start, Between, Point, Note };
   State state = State::Skip;
-  std::string tag;
-  std::string number;
+  std::string tag;  // capitals of a tag name before the start number
+  // The start number's digits, read as they come; an empty or oversized one is no number.
+  std::int64_t startDigits = 0;
+  int digitCount = 0;
   int start = 0;
+  // A point value: only its first three letters matter, but all are counted.
+  char pointTag = 0;
+  std::array<char, 3> letters{};
+  int letterCount = 0;
   int seen = 0;
   int keptMoves = 0;
   int labelCount = 0;
   std::string moves;
   std::string labels;
-  std::string note;
+  std::string noteText;  // the note being read
+  std::string note;      // the last complete note
 
   bool stop = false;
   for (std::size_t i = 0; i < value.size() && !stop; ++i) {
@@ -50,7 +57,8 @@ std::string EncodeDiagram(std::string_view value) {
         } else if (c == '[') {
           if (tag == "PT") {
             tag.clear();
-            number.clear();
+            startDigits = 0;
+            digitCount = 0;
             state = State::Start;
           }
         } else {
@@ -59,27 +67,24 @@ std::string EncodeDiagram(std::string_view value) {
         break;
       case State::Start:
         if (c >= '0' && c <= '9') {
-          number += c;
-        } else if (c == ']') {
-          // An empty or oversized start number cannot place the diagram.
-          const auto parsed = ParseDecimal(number);
-          if (!parsed) {
-            stop = true;
-            break;
-          }
-          start = *parsed;
-          number.clear();
+          if (startDigits <= INT32_MAX) startDigits = startDigits * 10 + (c - '0');
+          ++digitCount;
+        } else if (c == ']' && digitCount > 0 && startDigits <= INT32_MAX) {
+          start = static_cast<int>(startDigits);
           state = State::Between;
         } else {
-          stop = true;
+          stop = true;  // not a start number: the diagram cannot be placed
         }
         break;
       case State::Between:
         if (c == ')') {
           state = State::Skip;
         } else if (c == ';') {
+          pointTag = 0;
+          letterCount = 0;
           state = State::Point;
         } else if (c == 'C') {
+          noteText.clear();
           state = State::Note;
         } else {
           stop = true;
@@ -87,47 +92,48 @@ std::string EncodeDiagram(std::string_view value) {
         break;
       case State::Point:
         if (c == 'B' || c == 'L' || c == 'W') {
-          tag.assign(1, c);
+          pointTag = c;
         } else if (c == '[') {
-          number.clear();
+          letterCount = 0;
         } else if (IsLower(c)) {
-          number += c;
+          if (letterCount < 3) letters[letterCount] = c;
+          ++letterCount;
         } else if (c == ']') {
-          if (number.size() < 2 || !IsLower(number[0]) || !IsLower(number[1])) {
+          if (letterCount < 2) {
             stop = true;
             break;
           }
-          if (tag == "L") {
+          if (pointTag == 'L') {
             // A label needs its letter as the third byte; without one there is nothing to draw.
-            if (number.size() >= 3 && labelCount < kMaxDiagramLabels) {
+            if (letterCount >= 3 && labelCount < kMaxDiagramLabels) {
               ++labelCount;
-              labels += PointLetter(number[0]);
-              labels += PointLetter(number[1]);
-              labels += EncodeNumber2(kLabelMarkBase + (number[2] - 'a'));
+              labels += PointLetter(letters[0]);
+              labels += PointLetter(letters[1]);
+              labels += EncodeNumber2(kLabelMarkBase + (letters[2] - 'a'));
             }
           } else {
             ++seen;
             if (seen >= start && keptMoves < kMaxDiagramMoves) {
               ++keptMoves;
-              moves += PointLetter(number[0]);
-              moves += PointLetter(number[1]);
+              moves += PointLetter(letters[0]);
+              moves += PointLetter(letters[1]);
             }
           }
-          tag.clear();
-          number.clear();
           state = State::Between;
         }
         break;
-      case State::Note:
-        if (c == ']') {
-          note = number;
-          tag.clear();
-          number.clear();
+      case State::Note: {
+        // Everything up to the closing "]" is the note; an opening "[" is dropped.
+        std::size_t end = i;
+        while (end < value.size() && value[end] != '[' && value[end] != ']') ++end;
+        noteText.append(value.substr(i, end - i));
+        i = end;
+        if (i < value.size() && value[i] == ']') {
+          note = noteText;
           state = State::Between;
-        } else if (c != '[') {
-          number += c;
         }
         break;
+      }
     }
   }
 
