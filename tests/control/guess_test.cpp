@@ -81,6 +81,23 @@ TEST_F(Guess, ARightGuessForWhiteIsAnsweredByBlackAfterAPauseUpToTheEnd) {
   EXPECT_TRUE(ScreenShowsBoard(*f));
 }
 
+TEST_F(Guess, ThePauseBeforeAReplyShowsTheGuessedStoneAlreadyOnTheScreen) {
+  LoadGame(20);
+  f->AnserBtnClick(1);
+  const TMoveRecord guess = Next();
+  int movesDuringPause = -1;
+  std::uint8_t shownDuringPause = kEmpty;
+  // Runs from inside the pause, which keeps the message loop going.
+  QTimer::singleShot(0, [&] {
+    movesDuringPause = f.Board().MoveCount();
+    shownDuringPause = f->Painter().PointAt(guess.X, guess.Y);
+  });
+  GuessRight();
+  EXPECT_EQ(movesDuringPause, 3);
+  EXPECT_EQ(shownDuringPause, kBlack);
+  EXPECT_EQ(f.Board().MoveCount(), 4);
+}
+
 TEST_F(Guess, GuessingBothSidesPlaysNoReplies) {
   LoadGame(20);
   f->AnserBtnClick(3);
