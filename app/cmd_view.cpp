@@ -179,7 +179,9 @@ int RunView(const Args& args) {
 
   if (status == 0 && screenshot) {
     QApplication::processEvents();
-    if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG")) {
+    // A light compression: the picture is for looking at, not for keeping.
+    constexpr int kPngQuality = 80;
+    if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG", kPngQuality)) {
       std::fprintf(stderr, "moyoscope view: cannot write %s\n", options.screenshot.c_str());
       status = 1;
     } else {
