@@ -86,12 +86,16 @@ void TMoyoscope::popMode() {
   panP->SetColour(boardFrameColour_);
   const TBoardSnapshot& saved = entry->savedPosition;
   TGoBoard& board = *board_;
+  // The trial line leaves the record at its first numbered move (lowered when
+  // a stone was played before the trial's start); the moves before it are the
+  // record's own and need not be walked over.
+  const int branch = board.FirstMove();
   if (numEndBtn->isHidden()) {
     board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
   }
   // Take the trial stones off, then replay the record's own moves up to the
   // saved one, so every point the trial changed is drawn again.
-  while (board.MoveCount() >= board.FirstMove() && board.MoveCount() > 0 && board.Back()) {
+  while (board.MoveCount() >= branch && board.MoveCount() > 0 && board.Back()) {
   }
   while (board.MoveCount() > saved.MoveCount && board.MoveCount() > 0 && board.Back()) {
   }
