@@ -18,8 +18,9 @@ platform::FontSpec LFontDesc::MakeFont(const platform::Canvas& canvas) const {
   // 64-bit product: a large point size at 600 dpi must not overflow.
   font.pixelHeight = static_cast<int>(static_cast<long long>(Size) * canvas.DotsPerInchY() / 72);
   font.style = Style;
-  // Printed texts are Korean; a face must carry Hangul glyphs.
-  font.charset = platform::Charset::Hangul;
+  // The face's own character set: Latin faces keep their letters, and Korean
+  // text in them falls back to a Hangul face.
+  font.charset = platform::Charset::Default;
   return font;
 }
 
