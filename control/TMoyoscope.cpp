@@ -183,8 +183,7 @@ void TMoyoscope::BuildRightPanel() {
 
   rightTopP = NewPanel(rightP, kit::Dock::Top, 266, true);
   matchNameL = NewLabel(rightTopP, 10, 10, 237, 14, Qt::AlignHCenter | Qt::AlignVCenter);
-  PlayerPanel = new QLabel(rightTopP);
-  PlayerPanel->setGeometry(10, 26, 233, 66);
+  PlayerPanel = NewLabel(rightTopP, 10, 26, 233, 66);
   PlayerPanel->setPixmap(Picture("playerstrip"));
   const QFont white = FormFont("굴림체", 12, true);
   for (QLabel** label : {&bPlayerL, &wPlayerL}) {
@@ -288,8 +287,7 @@ void TMoyoscope::BuildMovesPanel() {
 void TMoyoscope::BuildLeftPanel() {
   leftP = NewPanel(this, kit::Dock::Client, 0, false);
   topP = NewPanel(leftP, kit::Dock::Top, 26, true);
-  Image1 = new QLabel(topP);
-  Image1->setGeometry(13, 1, 310, 25);
+  Image1 = NewLabel(topP, 13, 1, 310, 25);
   Image1->setPixmap(Picture("title"));
   // The function bar runs under the side strip too: docked before it.
   buttonP = NewPanel(leftP, kit::Dock::Bottom, 37, true);

@@ -57,6 +57,8 @@ TEST(FormLayout, PanelsAndControlsSitWhereTheFormPutsThem) {
   EXPECT_EQ(form.Label1->text().toStdString(), Utf8Message(13) + "  " + Utf8Message(67));
   EXPECT_EQ(form.NewsL->text().toStdString(), Utf8Message(13) + "  " + Utf8Message(69));
   EXPECT_EQ(form.windowTitle().toStdString(), Utf8Message(31));
+  // Record texts go into labels: none may take them for markup.
+  for (QLabel* label : form.findChildren<QLabel*>()) EXPECT_EQ(label->textFormat(), Qt::PlainText);
 }
 
 TEST(FormLayout, NavigationButtonsSitEdgeToEdgeAndMoveOnTheFirstResize) {
