@@ -263,11 +263,13 @@ void TCHelpForm::LoadDiagram(const std::string& text) {
   const TDiagramText diagram = ReadDiagramText(text);
   // A damaged text shows the position as given, as a diagram without moves.
   first_ = diagram.MovesValid ? diagram.First : board_->MoveCount() + 1;
-  // Numbering is set before the walk back so that every load of the same text
-  // leaves the board in the same state, whatever was numbered before. Playing from
-  // before the first numbered move starts the count there, so the diagram's stones
-  // show 1, 2, 3 and so on.
-  numbering_ = {0, first_, true};
+  // Move i shows i - First: the diagram's first move stands in for the game's move
+  // First and shows no number, and the moves after it count 1, 2, 3. The count is
+  // anchored one move earlier with start number -1, because the board restarts any
+  // count whose first numbered move lies beyond the move it plays from, and the
+  // diagram is played from move First - 1. It is set before the walk back so that
+  // every load of the same text leaves the board in the same state.
+  numbering_ = {-1, first_ - 1, true};
   board_->SetNumbering(numbering_);
   // Back refuses at the start of the line, which ends the walk for a diagram that
   // starts at or before the first move.

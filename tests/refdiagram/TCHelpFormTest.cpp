@@ -100,9 +100,9 @@ TEST_F(HelpFormTest, PlaysTheDiagramFromTheMoveBeforeItsFirst) {
   EXPECT_EQ(board.Point(16, 4), kEmpty);  // move 2 of the game is taken back
   EXPECT_EQ(board.Point(3, 3), kWhite);
   EXPECT_EQ(board.Point(16, 16), kBlack);
-  // Playing from before the first numbered move starts the count there.
-  EXPECT_EQ(form->Painter().MarkAt(3, 3), 1);
-  EXPECT_EQ(form->Painter().MarkAt(16, 16), 2);
+  // The first diagram move stands in for game move 2 and shows no number.
+  EXPECT_EQ(form->Painter().MarkAt(3, 3), 0);
+  EXPECT_EQ(form->Painter().MarkAt(16, 16), 1);
   EXPECT_TRUE(PainterFollowsBoard());
   EXPECT_EQ(form->MemoText(), "Note");
   EXPECT_EQ(Utf8(form->windowTitle()), "1수 참고도");
@@ -124,7 +124,7 @@ TEST_F(HelpFormTest, StepButtonsStopAtTheDiagramStartButRightClicksGoOn) {
   form->navButtonClick(3);
   EXPECT_EQ(form->Board().MoveCount(), 6);
   EXPECT_LE(form->Painter().MarkAt(16, 4), 0);  // game move 2 shows no number
-  EXPECT_EQ(form->Painter().MarkAt(16, 3), 4);
+  EXPECT_EQ(form->Painter().MarkAt(16, 3), 3);
   EXPECT_TRUE(PainterFollowsBoard());
 }
 
