@@ -282,7 +282,7 @@ TEST_F(Numbers, OffLeavesOnlyTheMarkOnTheCurrentStoneInItsOwnColour) {
 }
 
 // From many positions of the record: a trial of random stones (legal or not),
-// take-backs and steps, then leaving, gives back the same board and screen.
+// take-backs, steps and numbers on or off, then leaving, gives back the same board and screen.
 TEST_F(Trial, RandomTrialsAlwaysReturnToTheSameBoardAndScreen) {
   std::mt19937 random(20261208);
   const int last = f.Board().LastMove();
@@ -304,8 +304,10 @@ TEST_F(Trial, RandomTrialsAlwaysReturnToTheSameBoardAndScreen) {
       } else if (action < 8) {
         f->boardClick(kRight, 0, 5, 5);
         ++backs;
-      } else {
+      } else if (action < 9) {
         f->navButtonClick(static_cast<int>(random() % 6));
+      } else {
+        f->numBtn->isHidden() ? f->numEndBtnClick() : f->numBtnClick();
       }
     }
     f->testEndBtnClick();
