@@ -1,0 +1,64 @@
+// Diagram building and drawing from arbitrary move lists, ranges, handicaps
+// and line limits: nothing may read or write outside its grids.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/Canvas.h"
+#include "print/BuildDiagram.h"
+#include "print/DiagramDrawing.h"
+
+namespace {
+
+// A canvas that draws nothing.
+class NullCanvas : public moyo::platform::Canvas {
+ public:
+  void CopyRect(const moyo::platform::Rect&, const moyo::platform::Bitmap&, int, int,
+                moyo::platform::RasterOp) override {}
+  void SetPen(const moyo::platform::Pen&) override {}
+  void SetBrush(const moyo::platform::Brush&) override {}
+  void Line(int, int, int, int) override {}
+  void Ellipse(const moyo::platform::Rect&) override {}
+  void Rectangle(const moyo::platform::Rect&) override {}
+  void FillRect(const moyo::platform::Rect&) override {}
+  void SetFont(const moyo::platform::FontSpec& font) override { height_ = font.pixelHeight; }
+  moyo::platform::Size TextExtent(const std::string& text) override {
+    return {static_cast<int>(text.size()) * height_ / 2, height_};
+  }
+  void TextOut(int, int, const std::string&, moyo::platform::Rgb,
+               moyo::platform::TextAnchor) override {}
+  int DotsPerInchY() const override { return 600; }
+
+ private:
+  int height_ = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 6) return 0;
+  const int start = data[0] * 2 - 10;
+  const int end = data[1] * 2;
+  const int handicap = data[2] % 24 - 2;
+  const int limit = data[3] % 32;
+  const int grid = data[4] * 3 - 20;
+  moyo::TMoveList moves;
+  for (std::size_t i = 5; i + 1 < size && moves.Count < moyo::kMaxMoves; i += 2) {
+    // Mostly board points and passes, sometimes off the board.
+    moves.Moves[moves.Count++] = {static_cast<std::uint8_t>(data[i] % 23),
+                                  static_cast<std::uint8_t>(data[i + 1] % 23)};
+  }
+  moyo::TDiagram diagram;
+  moyo::BuildDiagram(limit, start, end, handicap, moves, diagram);
+
+  NullCanvas canvas;
+  moyo::TGPOPTION options;
+  options.GridSize = grid;
+  moyo::DrawDiagram(canvas, diagram.board, 0, 0, options);
+  options.DrawGrid = false;
+  for (int line = 0; line < diagram.retakes.LineCount(); line += moyo::LDispGGrid::kRows) {
+    moyo::DrawDiagram(canvas, diagram.retakes.Lines(line, moyo::LDispGGrid::kRows), 0, 0, options);
+  }
+  return 0;
+}
