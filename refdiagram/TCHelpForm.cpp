@@ -175,7 +175,6 @@ void TCHelpForm::FormCreate() {
   pCBaseResize();
 
   painter_ = std::make_unique<TZelGoPB>(*HelpPB, BoardPicture("baseb"), BoardPicture("bedge"));
-  BoardPicture("gedge");
   painter_->OnPointClick = [this](TZelGoPB&, platform::MouseButton button, unsigned, int x, int y) {
     HelpPBPointClick(button, x, y);
   };
