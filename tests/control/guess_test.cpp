@@ -11,7 +11,6 @@ namespace moyo::test {
 namespace {
 
 constexpr auto kLeft = platform::MouseButton::Left;
-constexpr auto kRight = platform::MouseButton::Right;
 constexpr int kHintMark = 691;
 constexpr std::size_t kReplyTimer = 2;
 
@@ -224,16 +223,6 @@ TEST_F(Guess, HintsOutsideTheQuizOnlySayWhereTheyWork) {
   EXPECT_FALSE(f->State().hintShown);
   EXPECT_FALSE(f->HintBtn->isHidden());
   EXPECT_EQ(f.Image(), screen);
-}
-
-TEST_F(Guess, RightClicksAndNavigationAreRefusedWhileGuessing) {
-  LoadGame(20);
-  f->AnserBtnClick(1);
-  const TBoardState before = StateOf(f.Board());
-  f->boardClick(kRight, 0, 4, 4);
-  EXPECT_EQ(f.LastNotice(), TwoMessages(4, 5));
-  f->navButtonClick(3);
-  EXPECT_EQ(StateOf(f.Board()), before);
 }
 
 TEST_F(Guess, ChoosingASideStopsPlayAndEndsATrialFirst) {
