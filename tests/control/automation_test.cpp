@@ -53,6 +53,7 @@ struct HostEnvironment {
     static int argc = 1;
     static char name[] = "automation_test";
     static char* argv[] = {name, nullptr};
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // as a host of the news view does
     app = std::make_unique<QApplication>(argc, argv);
     std::string error;
     module = app::TModule::Load(MOYO_MODULE_PATH, error);
@@ -317,6 +318,15 @@ TEST_F(AutomationTest, NewsReadsEmptyAndAnEmptyAddressChangesNothing) {
   EXPECT_EQ(control_->put_News(Text(std::string())), S_OK);
   EXPECT_EQ(form_->NewsP->height(), 0);
   EXPECT_TRUE(Failed(control_->put_News(MakeDispatch(nullptr))));
+}
+
+TEST_F(AutomationTest, NewsAddressOpensTheNewsPanelOnThatPage) {
+  records_.Write("news.html", "<html><body>" + Message(69) + "</body></html>");
+  EXPECT_EQ(control_->put_News(Text(Url("/dizuze/gibo/news.html"))), S_OK);
+  EXPECT_EQ(form_->NewsP->height(), 165);
+  VARIANT news;
+  EXPECT_EQ(control_->get_News(&news), S_OK);
+  EXPECT_EQ(news.vt, VT_EMPTY);
 }
 
 // ---- Properties, Invoke and names ----
