@@ -222,6 +222,12 @@ QString HostTextToQt(const std::u16string& text) {
 }
 
 template <class T>
+HRESULT Assign(T& field, T value) {
+  field = std::move(value);
+  return S_OK;
+}
+
+template <class T>
 HRESULT Put(T* out, T value) {
   if (out == nullptr) return E_POINTER;
   *out = std::move(value);
@@ -264,7 +270,8 @@ TMoyoscopeControl::TMoyoscopeControl()
 }
 
 TMoyoscopeControl::~TMoyoscopeControl() {
-  qApp->removeEventFilter(events_.get());
+  // A host may end its application before it lets the control go.
+  if (qApp != nullptr) qApp->removeEventFilter(events_.get());
   FireDestroyOnce();
   delete form_.data();
   if (sink_ != nullptr) sink_->Release();
@@ -342,13 +349,13 @@ HRESULT TMoyoscopeControl::get_AutoScroll(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(autoScroll_)); });
 }
 HRESULT TMoyoscopeControl::put_AutoScroll(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return autoScroll_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(autoScroll_, value != VARIANT_FALSE); });
 }
 HRESULT TMoyoscopeControl::get_AutoSize(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(autoSize_)); });
 }
 HRESULT TMoyoscopeControl::put_AutoSize(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return autoSize_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(autoSize_, value != VARIANT_FALSE); });
 }
 HRESULT TMoyoscopeControl::get_AxBorderStyle(TxActiveFormBorderStyle* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, borderStyle_); });
@@ -407,7 +414,7 @@ HRESULT TMoyoscopeControl::get_KeyPreview(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(keyPreview_)); });
 }
 HRESULT TMoyoscopeControl::put_KeyPreview(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return keyPreview_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(keyPreview_, value != VARIANT_FALSE); });
 }
 HRESULT TMoyoscopeControl::get_PixelsPerInch(std::int32_t* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, pixelsPerInch_); });
@@ -433,7 +440,7 @@ HRESULT TMoyoscopeControl::get_Scaled(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(scaled_)); });
 }
 HRESULT TMoyoscopeControl::put_Scaled(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return scaled_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(scaled_, value != VARIANT_FALSE); });
 }
 HRESULT TMoyoscopeControl::get_Active(VARIANT_BOOL* value) {
   return Guarded(
@@ -443,19 +450,19 @@ HRESULT TMoyoscopeControl::get_DropTarget(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(dropTarget_)); });
 }
 HRESULT TMoyoscopeControl::put_DropTarget(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return dropTarget_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(dropTarget_, value != VARIANT_FALSE); });
 }
 HRESULT TMoyoscopeControl::get_HelpFile(std::u16string* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, Cp949ToUtf16(helpFile_)); });
 }
 HRESULT TMoyoscopeControl::put_HelpFile(const std::u16string& value) {
-  return Guarded([&](TMoyoscope&) { return helpFile_ = Utf16ToCp949(value), S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(helpFile_, Utf16ToCp949(value)); });
 }
 HRESULT TMoyoscopeControl::get_DoubleBuffered(VARIANT_BOOL* value) {
   return Guarded([&](TMoyoscope&) { return Put(value, ToVariantBool(doubleBuffered_)); });
 }
 HRESULT TMoyoscopeControl::put_DoubleBuffered(VARIANT_BOOL value) {
-  return Guarded([&](TMoyoscope&) { return doubleBuffered_ = value != VARIANT_FALSE, S_OK; });
+  return Guarded([&](TMoyoscope&) { return Assign(doubleBuffered_, value != VARIANT_FALSE); });
 }
 // Nothing docks into the viewer form.
 HRESULT TMoyoscopeControl::get_VisibleDockClientCount(std::int32_t* value) {

@@ -11,8 +11,6 @@
 #include "control/IMoyoscope.h"
 #include "platform/HttpClient.h"
 
-class QObject;
-
 namespace moyo {
 
 class TMoyoscope;
