@@ -259,6 +259,19 @@ TEST_F(HelpFormTest, ClosingHidesTheWindowAndOpeningAgainResetsItsTools) {
   EXPECT_EQ(form->cbMarkC->currentIndex(), 0);
 }
 
+TEST_F(HelpFormTest, OpensAboveItsOwnerAndCentredOnIt) {
+  QWidget owner;
+  owner.setGeometry(100, 80, 800, 600);
+  owner.show();
+  auto* window = new TCHelpForm(&owner);  // deleted with its owner
+  window->ShowPosition(19, *game, false, false);
+  window->ShowWindow();
+  EXPECT_TRUE(window->isWindow());
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_LE((window->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
+            2);
+}
+
 TEST_F(HelpFormTest, BoardAndButtonsAreLaidOutInTheirPanels) {
   Open("ACACDDQQ\\!\\!");
   EXPECT_EQ(form->pBBase->size(), QSize(294, 280));
