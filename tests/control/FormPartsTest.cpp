@@ -6,7 +6,9 @@
 #include "control/TNewsView.h"
 #include "control/TNoteMessage.h"
 #include "kit/TLinkMemo.h"
+#include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtSoundPlayer.h"
+#include "platform/qt/QtTimer.h"
 #include "tests/control/FormFixture.h"
 
 namespace moyo::test {
@@ -71,6 +73,28 @@ TEST(StoneSound, BrokenWavesAreRefusedAndAPlayerOfOneStaysSilent) {
   platform::QtSoundPlayer silent(wave.substr(0, 30));
   EXPECT_FALSE(silent.CanSound());
   silent.Play();
+}
+
+TEST(QtNotices, ANoticeClosedFromATimerReturnsAndTimersTickMeanwhile) {
+  EnsureApplication();
+  QWidget owner;
+  platform::QtNotifier notifier(&owner);
+  platform::QtTimer ticker;
+  platform::QtTimer closer;
+  int ticks = 0;
+  ticker.OnTimer = [&] { ++ticks; };
+  ticker.SetInterval(10);
+  ticker.SetEnabled(true);
+  closer.OnTimer = [&] {
+    closer.SetEnabled(false);
+    notifier.CloseNotice();
+  };
+  closer.SetInterval(300);
+  closer.SetEnabled(true);
+  notifier.ShowNotice(Message(2), Message(3));
+  EXPECT_FALSE(closer.Enabled());
+  EXPECT_GE(ticks, 3) << "the modal notice keeps timers ticking";
+  notifier.CloseNotice();  // none open: nothing happens
 }
 
 TEST(NewsPage, IsConvertedToUtf8AndDeclaredSo) {
