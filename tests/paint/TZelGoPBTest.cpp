@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
+#include <random>
 
 #include "paint/TZelGoPB.h"
 #include "tests/paint/FakeCanvas.h"
@@ -454,6 +456,43 @@ TEST_F(PainterTest, RepaintDrawsWoodEdgeAndHighlightInOrder) {
   Canvas().Clear();
   painter_.Repaint();
   EXPECT_EQ(copies[12].bitmap, "gedge");
+}
+
+TEST_F(PainterTest, WildInputNeverReachesOutsideItsTables) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> coordinate(-3, 23), colour(0, 255), pick(0, 9);
+  const int codes[] = {INT_MIN, -1,  0,   99,  100, 500, 501, 599, 600, 625, 629, 630,    643,
+                       650,     675, 679, 680, 688, 689, 690, 693, 694, 750, 751, INT_MAX};
+  std::uniform_int_distribution<std::size_t> code(0, std::size(codes) - 1);
+  for (int step = 0; step < 3000; ++step) {
+    const int x = coordinate(random), y = coordinate(random);
+    switch (pick(random)) {
+      case 0:
+        painter_.SetBoardSize(std::uniform_int_distribution<int>(-50, 1500)(random));
+        break;
+      case 1: {
+        TNumberGrid marks{};
+        for (auto& row : marks)
+          for (int& m : row) m = codes[code(random)];
+        painter_.LoadMarks(marks);
+        break;
+      }
+      case 2:
+        painter_.DrawMark(x, y, codes[code(random)], pick(random) < 5);
+        break;
+      case 3:
+        painter_.MouseDown(MouseButton::Left, 0, coordinate(random) * 60, coordinate(random) * 60);
+        break;
+      case 4:
+        if (pick(random) == 0) painter_.ToggleFlip();
+        break;
+      default:
+        painter_.DrawPoint(static_cast<std::uint8_t>(colour(random)), x, y, codes[code(random)]);
+    }
+  }
+  painter_.ClearMarks();
+  for (int y = 1; y <= 19; ++y)
+    for (int x = 1; x <= 19; ++x) EXPECT_EQ(painter_.MarkAt(x, y), 0);
 }
 
 }  // namespace
