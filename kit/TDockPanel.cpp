@@ -15,9 +15,6 @@ void TDockPanel::DockChild(QWidget* child, Dock where) {
   }
   docked_.push_back({child, where});
   child->installEventFilter(this);
-  connect(child, &QObject::destroyed, this, [this, child] {
-    std::erase_if(docked_, [child](const Docked& entry) { return entry.widget == child; });
-  });
   Relayout();
 }
 
@@ -37,6 +34,8 @@ void TDockPanel::Relayout() {
   if (placing_) return;
   placing_ = true;
   QRect free = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
+  // A docked child that has been deleted takes no room.
+  std::erase_if(docked_, [](const Docked& entry) { return entry.widget.isNull(); });
   for (const Docked& entry : docked_) {
     QWidget* child = entry.widget;
     if (child->isHidden()) continue;

@@ -6,6 +6,7 @@
 // raised or lowered bevel around its edge.
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -44,7 +45,7 @@ class TDockPanel : public QWidget {
 
  private:
   struct Docked {
-    QWidget* widget;
+    QPointer<QWidget> widget;
     Dock where;
   };
 

@@ -60,6 +60,10 @@ TEST_F(KitTest, DockedChildrenTakeTheirEdgesInDockingOrderAndTheClientFillsTheRe
   EXPECT_EQ(client->geometry(), QRect(13, 0, 524, 528));
   panel.resize(600, 700);
   EXPECT_EQ(client->geometry(), QRect(13, 0, 587, 600));
+  // A deleted child is forgotten; the panel and its own deletion stay safe.
+  delete left;
+  panel.resize(600, 701);
+  EXPECT_EQ(client->geometry(), QRect(0, 0, 600, 601));
 }
 
 TEST_F(KitTest, DockingHappensWhileThePanelIsStillHiddenAndABevelInsetsTheChildren) {
