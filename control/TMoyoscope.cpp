@@ -120,13 +120,6 @@ std::string Heading(int id) {
   return Message(13) + "  " + Message(id);
 }
 
-// A one-pixel picture for a board picture the artwork lacks.
-class BlankBitmap : public platform::Bitmap {
- public:
-  int Width() const override { return 1; }
-  int Height() const override { return 1; }
-};
-
 }  // namespace
 
 TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int height)
@@ -392,7 +385,12 @@ QPixmap TMoyoscope::Picture(const std::string& name) {
 
 const platform::Bitmap& TMoyoscope::BoardPicture(const std::string& name) {
   if (const platform::Bitmap* bitmap = bitmaps_->Find(name)) return *bitmap;
-  if (!blankPicture_) blankPicture_ = std::make_unique<BlankBitmap>();
+  // A picture the artwork lacks is drawn as plain board colour.
+  if (!blankPicture_) {
+    QImage blank(1, 1, QImage::Format_RGB32);
+    blank.fill(QColor(220, 179, 92));
+    blankPicture_ = std::make_unique<platform::QtBitmap>(blank);
+  }
   return *blankPicture_;
 }
 

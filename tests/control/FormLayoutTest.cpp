@@ -8,6 +8,7 @@
 #include "kit/TImagePanel.h"
 #include "kit/TLinkMemo.h"
 #include "paint/TZelGoPB.h"
+#include "platform/BitmapStore.h"
 #include "platform/qt/QtPaintBox.h"
 #include "tests/control/FormFixture.h"
 
@@ -109,6 +110,28 @@ TEST(FormLayout, ABoardThatFirstFitsThePaintersStartingSizeIsStillSized) {
   EXPECT_EQ(t.form->Painter().BoardPixels(), 190);
   EXPECT_EQ(t.form->Painter().CellSize(), 10);
   EXPECT_EQ(t.form->MainGoPB->size(), QSize(210, 210));
+}
+
+class NoPictures : public platform::BitmapStore {
+ public:
+  const platform::Bitmap* Find(const std::string&) override { return nullptr; }
+};
+
+TEST(FormLayout, AFormWithoutAnyPicturesStillBuildsAndShowsARecord) {
+  EnsureApplication();
+  NoPictures none;
+  TFormServices services;
+  services.notifier = std::make_unique<RecordingNotifier>();
+  services.stoneSound = std::make_unique<CountingSound>();
+  services.bitmaps = &none;
+  TMoyoscope form(nullptr, std::move(services));
+  form.show();
+  FillRecord(form, LegalGame(20));
+  form.ApplyRecord();
+  form.navButtonClick(5);
+  EXPECT_EQ(form.MoveCount(), 20);
+  EXPECT_EQ(form.Painter().CellSize(), 26);
+  EXPECT_FALSE(form.grab().isNull());
 }
 
 TEST(FormLayout, HiddenGuessingRowShortensTheMovesPanel) {
