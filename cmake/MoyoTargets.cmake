@@ -1,11 +1,17 @@
 # Small helpers so every folder declares its tests, benchmarks and fuzz targets the same way.
 
-# moyo_test(NAME SOURCES... LIBS ...): a GoogleTest program registered with CTest.
-# Qt tests get the offscreen platform so they run on headless machines.
+# moyo_test(NAME [QT] SOURCES... LIBS ...): a GoogleTest program registered with CTest.
+# QT programs share a main() that owns the application object; all tests get the
+# offscreen platform so they run on headless machines.
 function(moyo_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_QT)
+    set(main moyo_qt_test_main)
+  else()
+    set(main GTest::gtest_main)
+  endif()
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock ${main})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

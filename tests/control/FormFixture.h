@@ -22,13 +22,6 @@
 
 namespace moyo::test {
 
-inline void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "control_test";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
 // Notices are kept (as UTF-8) instead of shown; nothing waits for a person.
 class RecordingNotifier : public platform::Notifier {
  public:
@@ -92,7 +85,6 @@ class FakeReferenceWindow : public TReferenceWindow {
 struct TestForm {
   explicit TestForm(int width = TMoyoscope::kDefaultWidth, int height = TMoyoscope::kDefaultHeight,
                     bool show = true) {
-    EnsureApplication();
     TFormServices services;
     auto recording = std::make_unique<RecordingNotifier>();
     notices = recording.get();

@@ -118,7 +118,6 @@ class NoPictures : public platform::BitmapStore {
 };
 
 TEST(FormLayout, AFormWithoutAnyPicturesStillBuildsAndShowsARecord) {
-  EnsureApplication();
   NoPictures none;
   TFormServices services;
   services.notifier = std::make_unique<RecordingNotifier>();

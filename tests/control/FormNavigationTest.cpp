@@ -252,7 +252,6 @@ class ScaledTimer : public platform::QtTimer {
 };
 
 TEST(AutomaticPlay, RunsOnRealTimersToTheEndAndStops) {
-  EnsureApplication();
   TFormServices services;
   auto notices = std::make_unique<RecordingNotifier>();
   services.notifier = std::move(notices);

@@ -15,7 +15,6 @@ namespace moyo::test {
 namespace {
 
 TEST(NoteMessage, SeparatesItemsByOneBlankLineAndWritesLinksBetweenMarkers) {
-  EnsureApplication();
   kit::TLinkMemo memo;
   TNoteMessage writer(&memo);
   writer.AddBlankLine();
@@ -69,14 +68,12 @@ TEST(StoneSound, BrokenWavesAreRefusedAndAPlayerOfOneStaysSilent) {
   huge[41] = '\xff';
   huge[42] = '\xff';
   EXPECT_FALSE(platform::ParseWave(huge, format, samples));
-  EnsureApplication();
   platform::QtSoundPlayer silent(wave.substr(0, 30));
   EXPECT_FALSE(silent.CanSound());
   silent.Play();
 }
 
 TEST(QtNotices, ANoticeClosedFromATimerReturnsAndTimersTickMeanwhile) {
-  EnsureApplication();
   QWidget owner;
   platform::QtNotifier notifier(&owner);
   platform::QtTimer ticker;

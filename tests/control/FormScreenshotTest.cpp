@@ -69,7 +69,6 @@ std::vector<TCHelpForm*> HelpForms(QWidget& form) {
 }
 
 TEST(FormReference, ASampleLinkOpensTheReferenceWindowOnTheBoardsPosition) {
-  EnsureApplication();
   TFormServices services;
   services.notifier = std::make_unique<RecordingNotifier>();
   services.stoneSound = std::make_unique<CountingSound>();

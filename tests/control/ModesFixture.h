@@ -89,7 +89,6 @@ class ModalNotifier : public platform::Notifier {
 // A shown form with fast timers, a counted sound and the given notifier.
 struct ModesForm {
   explicit ModesForm(std::unique_ptr<platform::Notifier> notifier = nullptr) {
-    EnsureApplication();
     TFormServices services;
     if (!notifier) {
       auto recording = std::make_unique<RecordingNotifier>();

@@ -17,11 +17,6 @@ namespace moyo {
 namespace {
 
 TEST(NewsBrowser, ShowsAServiceCp949PageAsKoreanText) {
-  static int argc = 1;
-  static char name[] = "news_test";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-
   const std::string page = platform::Utf8ToCp949(
       "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=euc-kr\">"
       "</head><body><p>최신뉴스: 모요배 결승 개막</p></body></html>");

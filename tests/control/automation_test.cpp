@@ -40,21 +40,14 @@ namespace {
 
 using namespace com;
 
-// One folder for the user's settings and home, one application, one module for all tests.
+// One folder for the user's settings and home, and one module, for all tests.
 struct HostEnvironment {
   test::TempFolder home;
-  std::unique_ptr<QApplication> app;
   std::unique_ptr<app::TModule> module;
 
   HostEnvironment() {
     setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
     setenv("HOME", home.Path().c_str(), 1);
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "automation_test";
-    static char* argv[] = {name, nullptr};
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);  // as a host of the news view does
-    app = std::make_unique<QApplication>(argc, argv);
     std::string error;
     module = app::TModule::Load(MOYO_MODULE_PATH, error);
     if (!module) ADD_FAILURE() << error;

@@ -12,16 +12,7 @@
 namespace moyo {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "modal_guard_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
-
 TEST(ModalGuard, OtherWindowsAreDisabledWhileTheDialogRunsAndEnabledAfterwards) {
-  App();
   QWidget host;
   host.show();
   QWidget other;
@@ -53,7 +44,6 @@ TEST(ModalGuard, OtherWindowsAreDisabledWhileTheDialogRunsAndEnabledAfterwards) 
 }
 
 TEST(ModalGuard, AWindowClosedWhileTheDialogRunsIsSkipped) {
-  App();
   auto* transient = new QWidget;
   transient->show();
   {

@@ -18,12 +18,6 @@ namespace {
 
 class KitTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "kit_test";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
 };
 
 QWidget* Child(TDockPanel& panel, int width, int height) {

@@ -12,12 +12,6 @@ namespace {
 
 class BoardRenderTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "qt_board_render_test";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-  }
   BoardRenderTest() {
     // Black D4 (4, 16), White Q16 (16, 4), Black takes a pass, White C3 (3, 17).
     for (TRecordMove move :

@@ -29,12 +29,6 @@ QString Text(int message) {
 
 class OwnkFormTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "ownk_form_test";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
   void SetUp() override {
     std::string pattern = (fs::temp_directory_path() / "moyo-ownk-XXXXXX").string();
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);

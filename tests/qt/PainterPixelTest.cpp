@@ -24,13 +24,6 @@ const QRgb kHighlightPixel = qRgb(251, 218, 162);
 
 class PainterPixelTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "qt_painter_test";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
-
   // A painter on a fresh image box, sized to cell with its stone pictures.
   std::unique_ptr<TZelGoPB> MakePainter(platform::QtImageBox& box, int cell) {
     auto painter = std::make_unique<TZelGoPB>(box, *store_.Find("baseb"), *store_.Find("bedge"));

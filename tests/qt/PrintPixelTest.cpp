@@ -20,13 +20,6 @@ constexpr int kLeft = 100, kTop = 100;
 
 class PrintPixelTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "print_pixel_test";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-  }
-
   // The page with grid drawn at (kLeft, kTop) in cells of size.
   static QImage Drawn(const LDispGGrid& grid, int size) {
     platform::QtImagePrinter printer(kLeft * 2 + 19 * size, kTop * 2 + 19 * size, 600, "");

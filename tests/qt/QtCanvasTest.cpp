@@ -15,12 +15,6 @@ namespace {
 
 class QtCanvasTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "qt_canvas_test";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() == nullptr) new QGuiApplication(argc, argv);
-  }
   QtCanvasTest() : image_(20, 20, QImage::Format_RGB32) { image_.fill(Qt::white); }
 
   bool Black(int x, int y) const { return image_.pixel(x, y) == qRgb(0, 0, 0); }

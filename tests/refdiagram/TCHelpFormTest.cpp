@@ -29,13 +29,6 @@ namespace {
 
 using platform::MouseButton;
 
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "refdiagram_test";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-}
-
 std::string Utf8(const QString& text) {
   return text.toStdString();
 }
@@ -45,8 +38,6 @@ const std::vector<std::pair<int, int>> kGame = {{4, 4}, {16, 4}, {4, 16}, {10, 1
 
 class HelpFormTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { EnsureApplication(); }
-
   void SetUp() override {
     form = std::make_unique<TCHelpForm>();
     TGoBoard viewer;
