@@ -25,6 +25,7 @@
 #include "platform/Timer.h"
 #include "platform/curl/CurlHttpClient.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "print/qt/ViewerPrinting.h"
 
 namespace moyo::com {
 
@@ -259,6 +260,7 @@ TMoyoscopeControl::TMoyoscopeControl()
     : events_(std::make_unique<TFormEventFilter>(*this)),
       http_(std::make_unique<platform::CurlHttpClient>(DownloadLimits())) {
   ++ModuleObjectCount();
+  ProcessZelStatus();  // the print settings are read once, before any form exists
   form_ = new TMoyoscope();
   // One filter for the whole application: the form's own events, and keys that
   // go to the form's controls, which pass here first when the form previews keys.

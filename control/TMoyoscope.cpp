@@ -27,6 +27,7 @@
 #include "platform/qt/QtPaintBox.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/QtTimer.h"
+#include "record/ApplyRecord.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -361,6 +362,7 @@ void TMoyoscope::ActiveFormCreate() {
   board_ = std::make_unique<TGoBoard>();
   ConnectBoard();
   ConnectModeButtons();
+  printBtn->OnClick = [this](kit::TFrameButton&) { printBtnClick(); };
 
   pBaseResize();
 }
@@ -621,7 +623,7 @@ void TMoyoscope::secondSEChange() {
 // ---- Commentary ----
 
 bool TMoyoscope::CommentaryHidden() const {
-  return record_->info.recordKind == "1" || level_ == "0" || level_ == "2";
+  return SummaryOnly(record_->info, level_);
 }
 
 int TMoyoscope::CommentaryMove() const {
@@ -737,94 +739,44 @@ void TMoyoscope::ShowNotice(const std::string& text) {
   showNotice(text);
 }
 
+class TMoyoscope::FormRecordView : public TRecordView {
+ public:
+  explicit FormRecordView(TMoyoscope& form) : form_(form) {}
+
+  void SetHandicapByte(std::uint8_t handicap) override { form_.handicapByte_ = handicap; }
+  void BoardCleared() override {
+    // A new game raises no point events: wipe the old position from the screen
+    // before the handicap stones report themselves, and zero the prisoner counts.
+    form_.painter_->LoadBoard(form_.board_->Points());
+    form_.OnMove(form_.board_->GetMoveInfo());
+  }
+  void SetEventName(const std::string& title) override { SetCaption(form_.eventNameL, title); }
+  void SetInfoLine(int line, const std::string& text) override {
+    if (line >= 1 && line <= static_cast<int>(form_.infoLines.size())) {
+      SetCaption(form_.infoLines[static_cast<std::size_t>(line - 1)], text);
+    }
+  }
+  void SetBlackPlayer(const std::string& name, const std::string& rank) override {
+    SetCaption(form_.bPlayerL, name);
+    SetCaption(form_.BGlvlL, rank);
+  }
+  void SetWhitePlayer(const std::string& name, const std::string& rank) override {
+    SetCaption(form_.wPlayerL, name);
+    SetCaption(form_.WGlvlL, rank);
+  }
+  void ClearMemo() override { form_.commentM->Clear(); }
+  void SetLoading(bool loading) override { form_.state_.loading = loading; }
+  void RefreshComment() override { form_.refreshComment(); }
+  void AppendMemoLine(const std::string& text) override { form_.commentM->AddLine(text); }
+
+ private:
+  TMoyoscope& form_;
+};
+
 void TMoyoscope::ApplyRecord() {
-  const TGiboInfo& info = record_->info;
-  handicapByte_ = static_cast<std::uint8_t>(info.handicap & 0xFF);
   AbandonTrial();
-  TGoBoard& board = *board_;
-  board.NewGame(19);
-  // A new game raises no point events: wipe the old position from the screen
-  // before the handicap stones report themselves.
-  painter_->LoadBoard(board.Points());
-  board.SetHandicap(info.handicap, 1);
-  OnMove(board.GetMoveInfo());
-
-  SetCaption(eventNameL, info.title);
-  WriteInfoLines(info);
-  SetCaption(bPlayerL, info.blackName);
-  SetCaption(BGlvlL, info.blackRank);
-  SetCaption(wPlayerL, info.whiteName);
-  SetCaption(WGlvlL, info.whiteRank);
-  commentM->Clear();
-
-  state_.loading = true;
-  EnterMainLine();
-  while (board.MoveCount() > 0 && board.Back()) {
-  }
-  board.Forward();
-  state_.loading = false;
-
-  refreshComment();
-  if (CommentaryHidden()) commentM->AddLine(info.summary);
-}
-
-void TMoyoscope::EnterMainLine() {
-  // The moves go into the board's line without stones being put down, so the
-  // board can judge them only when they are replayed. One replay to the end
-  // finds a move the board refuses (a damaged record); that move is left out
-  // and the moves after it are entered again, so the rest of the game stays
-  // reachable instead of ending the line there.
-  TGoBoard& board = *board_;
-  const int moves = std::clamp(record_->moveCount, 0, kMaxRecordMoves);
-  const auto enter = [&](int from) {
-    for (int i = from; i < moves; ++i) {
-      const TRecordMove& move = record_->moves[static_cast<std::size_t>(i)];
-      if (move.x == 0) {
-        // A pass does not move the line's end; the line must reach it.
-        if (!board.Pass()) continue;
-        board.SetLastMove(board.MoveCount());
-      } else if (!board.PlayMove(move.x, move.y, false)) {
-        continue;
-      }
-      line_.push_back(i);
-    }
-  };
-  line_.clear();
-  enter(0);
-  while (board.MoveCount() > 0 && board.Back()) {
-  }
-  while (true) {
-    while (board.Forward()) {
-    }
-    const auto shown = static_cast<std::size_t>(board.MoveCount());
-    if (shown >= static_cast<std::size_t>(board.LastMove()) || shown >= line_.size()) break;
-    const int refused = line_[shown];
-    line_.resize(shown);
-    board.SetLastMove(static_cast<int>(shown));
-    enter(refused + 1);
-  }
-}
-
-void TMoyoscope::WriteInfoLines(const TGiboInfo& info) {
-  // Each line: the block sign, two blanks, a caption, its colon and the value.
-  const auto line = [](int caption, const char* colon, const std::string& value) {
-    return Heading(caption) + colon + value;
-  };
-  std::string terms = info.komi;
-  if (info.handicap == 1) {
-    terms = Message(20);
-  } else if (info.handicap != 0) {
-    terms = std::to_string(info.handicap) + Message(21);
-  }
-  const std::array<std::string, 6> texts = {
-      line(14, " : ", info.date),
-      line(15, " : ", info.place),
-      line(16, " : ", info.mainTime),
-      line(17, "   : ", info.byoyomiTime + Message(18) + " " + info.byoyomiCount + Message(19)),
-      info.handicap == 0 ? line(22, "          : ", terms) : line(23, "       : ", terms),
-      line(24, " : ", info.result),
-  };
-  for (std::size_t i = 0; i < texts.size(); ++i) SetCaption(infoLines[i], texts[i]);
+  FormRecordView view(*this);
+  moyo::ApplyRecord(*record_, level_, *board_, view);
 }
 
 }  // namespace moyo

@@ -140,6 +140,9 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   void functionPResize();
   void commentPResize();
 
+  // Prints the game as diagrams after the print options dialog (full members only).
+  void printBtnClick();
+
   // ---- Trial moves, move numbers and next-move guessing ----
 
   // Enters trial mode on the position shown (only from Viewing).
@@ -237,8 +240,8 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   void OnPointChanged(int x, int y, int number, std::uint8_t colour);
   void OnMove(const TMoveInfo& info);
   void PlaceNavButtons(int spread);
-  void EnterMainLine();
-  void WriteInfoLines(const TGiboInfo& info);
+  // The labels and memo that showing a record writes to.
+  class FormRecordView;
   QPixmap Picture(const std::string& name);
   const platform::Bitmap& BoardPicture(const std::string& name);
   bool CommentaryHidden() const;
@@ -270,7 +273,6 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   std::unique_ptr<platform::Bitmap> blankPicture_;
   TViewerState state_;
   std::string level_;
-  std::vector<int> line_;  // record move index of each move in the board's line
   std::uint8_t handicapByte_ = 0;
   int stoneSounds_ = 0;
   int stonePictureLoads_ = 0;
