@@ -53,26 +53,26 @@ QString SubstituteFamily(const std::string& cp949Face, Charset charset) {
   return s->family;
 }
 
-QFont MakeQtFont(const FontSpec& spec, int dotsPerInchY) {
+QFont MakeQtFont(const FontSpec& wanted, int dotsPerInchY) {
   QFont font;
-  const QString family = SubstituteFamily(spec.face, spec.charset);
+  const QString family = SubstituteFamily(wanted.face, wanted.charset);
   // Hangul text in a Latin face falls back to a Korean face, as Windows' font
   // linking does.
   QStringList families;
   families << family << QString::fromLatin1(kHangulFallback);
   font.setFamilies(families);
-  const bool impact = Cp949ToUtf8(spec.face) == "Impact";
-  font.setBold((spec.style & kBold) != 0 || impact);
-  font.setItalic((spec.style & kItalic) != 0);
-  font.setUnderline((spec.style & kUnderline) != 0);
-  font.setStrikeOut((spec.style & kStrikeOut) != 0);
-  int pixels = spec.pixelHeight;
-  if (pixels <= 0) pixels = (spec.pointSize * dotsPerInchY + 36) / 72;
+  const bool impact = Cp949ToUtf8(wanted.face) == "Impact";
+  font.setBold((wanted.style & kBold) != 0 || impact);
+  font.setItalic((wanted.style & kItalic) != 0);
+  font.setUnderline((wanted.style & kUnderline) != 0);
+  font.setStrikeOut((wanted.style & kStrikeOut) != 0);
+  int pixels = wanted.pixelHeight;
+  if (pixels <= 0) pixels = (wanted.pointSize * dotsPerInchY + 36) / 72;
   font.setPixelSize(std::max(1, pixels));
-  if (spec.averageWidth > 0) {
+  if (wanted.averageWidth > 0) {
     const int natural = QFontMetrics(font).averageCharWidth();
     if (natural > 0) {
-      font.setStretch(std::clamp((spec.averageWidth * 100 + natural / 2) / natural, 1, 4000));
+      font.setStretch(std::clamp((wanted.averageWidth * 100 + natural / 2) / natural, 1, 4000));
     }
   }
   return font;

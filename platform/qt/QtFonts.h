@@ -7,11 +7,11 @@
 
 namespace moyo::platform {
 
-// The QFont for spec on a device of dotsPerInchY: the face substituted, the
+// The QFont for the wanted font on a device of dotsPerInchY: the face substituted, the
 // size in device pixels (points converted at that resolution), the style bits,
 // Korean glyphs guaranteed for the Hangul character set, and the width
-// narrowed or widened to spec.averageWidth when that is set.
-QFont MakeQtFont(const FontSpec& spec, int dotsPerInchY);
+// narrowed or widened to wanted.averageWidth when that is set.
+QFont MakeQtFont(const FontSpec& wanted, int dotsPerInchY);
 
 // The family that stands in for a face name given in CP949.
 QString SubstituteFamily(const std::string& cp949Face, Charset charset);
