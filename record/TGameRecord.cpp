@@ -6,6 +6,7 @@ namespace moyo {
 
 void TGameRecord::Clear() {
   info = TGiboInfo{};
+  boardSize = kMaxRecordBoardSize;
   moveCount = 0;
   moves.fill(TRecordMove{});
   for (int i = 0; i < commentCount; ++i) comments[i] = TCommentEntry{};

@@ -11,6 +11,9 @@ namespace moyo {
 // Room in the record; readers drop what does not fit.
 inline constexpr int kMaxRecordMoves = 500;
 inline constexpr int kMaxCommentEntries = 2000;
+// Board sizes a record may have; the service's own formats are always 19 x 19.
+inline constexpr std::uint8_t kMinRecordBoardSize = 2;
+inline constexpr std::uint8_t kMaxRecordBoardSize = 19;
 
 // Colours of a record move (the board model has its own colour codes).
 inline constexpr std::uint8_t kRecordBlack = 0;
@@ -56,6 +59,7 @@ struct TCommentEntry {
 // The whole record. It is large (about 80 KB), so the viewer holds one and reuses it.
 struct TGameRecord {
   TGiboInfo info;
+  std::uint8_t boardSize = kMaxRecordBoardSize;  // lines on each side
   std::int32_t moveCount = 0;
   std::array<TRecordMove, kMaxRecordMoves> moves{};  // moves[0] is move 1
   std::int32_t commentCount = 0;
