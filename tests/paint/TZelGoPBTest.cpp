@@ -9,7 +9,7 @@
 #include <random>
 
 #include "paint/TZelGoPB.h"
-#include "tests/paint/FakeCanvas.h"
+#include "tests/support/FakeCanvas.h"
 
 namespace moyo {
 namespace {

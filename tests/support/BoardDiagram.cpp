@@ -24,6 +24,18 @@ std::vector<std::string> Rows(std::string_view Diagram) {
   return rows;
 }
 
+char MarkSymbol(std::int32_t Code) {
+  constexpr std::int32_t kFirstLetter = 600;
+  if (Code <= 0) return '.';
+  if (Code >= 1 && Code <= 9) return static_cast<char>('0' + Code);
+  if (Code >= 10 && Code < LastMoveMark) return '+';
+  if (Code == LastMoveMark) return '^';
+  if (Code >= kFirstLetter && Code < kFirstLetter + 26) {
+    return static_cast<char>('A' + (Code - kFirstLetter));
+  }
+  return '*';
+}
+
 }  // namespace
 
 TBoardSnapshot SnapshotFromDiagram(std::string_view Diagram, std::uint8_t ToMove) {
@@ -74,6 +86,15 @@ std::string DiagramOf(const TPointGrid& Points, int Size) {
 
 std::string DiagramOf(const TGoBoard& Board) {
   return DiagramOf(Board.Points(), Board.Size());
+}
+
+std::string MarksOf(const TNumberGrid& Marks, int Size) {
+  std::string text;
+  for (int y = 0; y < Size; ++y) {
+    if (y > 0) text += '\n';
+    for (int x = 0; x < Size; ++x) text += MarkSymbol(Marks[y][x]);
+  }
+  return text;
 }
 
 std::string Normalised(std::string_view Diagram) {

@@ -24,6 +24,12 @@ std::string DiagramOf(const TPointGrid& Points, int Size);
 // The board's position as a diagram.
 std::string DiagramOf(const TGoBoard& Board);
 
+// The marks of the first Size x Size cells as a diagram: '.' none (codes of 0 and below show
+// nothing), '1'..'9' move numbers,
+// '+' larger numbers, '^' the last-move mark, 'A'..'Z' letters (codes 600..625), '*' any
+// other mark.
+std::string MarksOf(const TNumberGrid& Marks, int Size);
+
 // Trims a raw-string diagram to the form DiagramOf writes (no spaces, no blank lines).
 std::string Normalised(std::string_view Diagram);
 
