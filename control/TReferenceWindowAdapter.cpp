@@ -1,6 +1,6 @@
 #include "control/TReferenceWindowAdapter.h"
 
-#include "refdiagram/TCHelpForm.h"
+#include "refdiagram/qt/TCHelpForm.h"
 
 namespace moyo {
 namespace {

@@ -11,7 +11,7 @@
 #include "board/TGoBoard.h"
 #include "board/TextCodes.h"
 #include "paint/TZelGoPB.h"
-#include "refdiagram/TCHelpForm.h"
+#include "refdiagram/qt/TCHelpForm.h"
 
 namespace moyo {
 namespace {
@@ -75,7 +75,8 @@ struct Setting {
 // A diagram of 20 moves that goes on from the position on the viewer's board.
 void BM_OpenDiagramOnCurrentPosition(benchmark::State& state) {
   Setting setting(120, 0);
-  if (setting.form->Painter().CellSize() == 0) state.SkipWithError("the board was never laid out");
+  if (setting.form->Session().Painter().CellSize() == 0)
+    state.SkipWithError("the board was never laid out");
   for (auto _ : state) setting.Open();
 }
 BENCHMARK(BM_OpenDiagramOnCurrentPosition)->Unit(benchmark::kMillisecond);
@@ -83,7 +84,8 @@ BENCHMARK(BM_OpenDiagramOnCurrentPosition)->Unit(benchmark::kMillisecond);
 // A diagram of 20 moves that stands in for the last 20 moves of the game.
 void BM_OpenDiagramTwentyMovesBack(benchmark::State& state) {
   Setting setting(120, 20);
-  if (setting.form->Painter().CellSize() == 0) state.SkipWithError("the board was never laid out");
+  if (setting.form->Session().Painter().CellSize() == 0)
+    state.SkipWithError("the board was never laid out");
   for (auto _ : state) setting.Open();
 }
 BENCHMARK(BM_OpenDiagramTwentyMovesBack)->Unit(benchmark::kMillisecond);

@@ -13,7 +13,7 @@
 #include "kit/TImagePanel.h"
 #include "kit/TLinkMemo.h"
 #include "record/TaggedReader.h"
-#include "refdiagram/TCHelpForm.h"
+#include "refdiagram/qt/TCHelpForm.h"
 #include "tests/control/FormFixture.h"
 
 namespace moyo::test {

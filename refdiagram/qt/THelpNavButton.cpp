@@ -1,4 +1,4 @@
-#include "refdiagram/THelpNavButton.h"
+#include "refdiagram/qt/THelpNavButton.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "refdiagram/HelpPictures.h"
+#include "refdiagram/qt/HelpPictures.h"
 
 #include <QPainter>
 #include <QPolygonF>
