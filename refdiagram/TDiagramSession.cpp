@@ -1,6 +1,7 @@
 #include "refdiagram/TDiagramSession.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "board/TGoBoard.h"
 #include "paint/TZelGoPB.h"

@@ -5,7 +5,6 @@
 // diagram exactly as it was. It owns its board model and its painter (drawing on
 // the window's paint box) and reports everything else through a TDiagramView.
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
