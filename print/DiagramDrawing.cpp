@@ -60,8 +60,9 @@ TCellGeometry::TCellGeometry(int gridSize, int outlinePct)
     : G(gridSize),
       c(gridSize / 2),
       e(gridSize % 2 == 1 ? gridSize / 2 : gridSize / 2 + 1),
-      thin((2 * gridSize / 100) / 2),
-      thick((7 * gridSize / 100) / 2),
+      // Below 100 dots the thin line's share rounds to nothing; a line stays one dot at least.
+      thin(std::max(1, (2 * gridSize / 100) / 2)),
+      thick(std::max(1, (7 * gridSize / 100) / 2)),
       star((22 * gridSize / 100) / 2),
       inset(5 * gridSize / 200),
       outline(outlinePct * gridSize / 100) {}

@@ -71,6 +71,21 @@ TEST(CellGeometry, OddAndEvenGridSizes) {
   EXPECT_EQ(twoAPage.StarBox(), (Rect{45, 45, 69, 69}));
 }
 
+TEST(CellGeometry, SmallGridsKeepEveryLineAtLeastOneDotWide) {
+  // The dialog takes grids from 90 dots; below 100 the thin line's share rounds to nothing.
+  const LDispGGrid grid;
+  for (int size = 90; size <= 100; ++size) {
+    for (const auto& [row, column] : {std::pair{9, 9}, std::pair{0, 5}, std::pair{3, 3}}) {
+      const std::vector<Rect> segments = Boxes(CellOps(grid, row, column, size), Kind::FillRect);
+      ASSERT_FALSE(segments.empty());
+      for (const Rect& segment : segments) {
+        EXPECT_GE(segment.Width(), 1) << size << " at " << row << "," << column;
+        EXPECT_GE(segment.Height(), 1) << size << " at " << row << "," << column;
+      }
+    }
+  }
+}
+
 TEST(BoardCells, InnerStarPointHasFourThinSegmentsAndADot) {
   const LDispGGrid grid;
   const std::vector<DrawnOp> ops = CellOps(grid, 3, 9, 185);
