@@ -124,8 +124,8 @@ bool TDiagramPrinter::EndPrintJob() {
 void TDiagramPrinter::PrintRetakes(const TRetakeList& list, int x, int y, int grid, int bottom,
                                    std::string caption) {
   platform::Canvas& canvas = *Canvas();
-  // Half a cell of room stays above whatever lies below the list.
-  const int fit = grid > 0 ? std::max(0, (bottom - grid / 2 - y) / grid) : list.LineCount();
+  // Lines go down to whatever lies below the list: the bottom rule, or the next diagram's caption.
+  const int fit = grid > 0 ? std::max(0, (bottom - y) / grid) : list.LineCount();
   const int shown = std::min(fit, list.LineCount());
   for (int line = 0; line < shown; line += LDispGGrid::kRows) {
     const LDispGGrid lines = list.Lines(line, std::min(LDispGGrid::kRows, shown - line));
@@ -167,7 +167,7 @@ bool TDiagramPrinter::PrintPendingLines(int start, int end, int mode) {
                        list.GetLetter(line, c));
         }
       }
-      const int fit = std::max(0, (page.height - T - block.grid / 2 - y) / block.grid);
+      const int fit = std::max(0, (page.height - T - y) / block.grid);
       const int shown = std::min(fit, rest.LineCount());
       for (int line = 0; line < shown; line += LDispGGrid::kRows) {
         DrawDiagram(canvas, rest.Lines(line, std::min(LDispGGrid::kRows, shown - line)),

@@ -149,6 +149,31 @@ TEST(SplitPrinting, AGameWithoutMovesBeginsAndEndsAJobWithoutPages) {
   EXPECT_TRUE(printer.pages.empty());
 }
 
+// Moves from first on: stones on count separate points, then each point played
+// again, giving count retake groups, seven to a line of 28 cells. Passes before
+// first and up to total.
+TMoveList RetakeGroups(int first, int count, int total) {
+  TMoveList moves;
+  for (int i = 1; i < first; ++i) moves.Moves[moves.Count++] = {0, 0};
+  for (int i = 0; i < count; ++i) {
+    moves.Moves[moves.Count++] = {static_cast<std::uint8_t>(i % 10 * 2 + 1),
+                                  static_cast<std::uint8_t>(i / 10 * 2 + 1)};
+  }
+  for (int i = 0; i < count; ++i) moves.Moves[moves.Count++] = moves.Moves[first - 1 + i];
+  while (moves.Count < total) moves.Moves[moves.Count++] = {0, 0};
+  return moves;
+}
+
+// Checks that the later plays first to last are each printed once, all on page.
+void ExpectAllRetakesOn(const FakePrinter& printer, std::size_t page, int first, int last) {
+  std::multiset<int> printed;
+  for (int n : Numbers(*printer.pages[page])) printed.insert(n);
+  for (int n = first; n <= last; ++n) EXPECT_EQ(printed.count(n), 1u) << n;
+  for (const DrawnOp& op : printer.pages[page]->Of(DrawnOp::Kind::Ellipse)) {
+    EXPECT_LE(op.box.bottom, 7017 - 500);
+  }
+}
+
 TEST(SingleDiagramPage, WholeGameAndRangeCaptionsAndTheHeaderBlock) {
   FakePrinter whole;
   ASSERT_TRUE(PrintRecord(whole, DistinctMoves(250), 0, Header(), TPrintRequest{}, kStamp));
@@ -216,6 +241,54 @@ TEST(SingleDiagramPage, RetakeLinesPastTheBottomRuleContinueOnAnotherPage) {
   }
   for (int n = 71; n <= 140; ++n) EXPECT_EQ(printed.count(n), 1u) << n;
   EXPECT_TRUE(HasText(*printer.pages[1], Message(45) + " : 1 ~ 140"));
+}
+
+TEST(RetakeListsThatFit, StayUnderTheirDiagram) {
+  // Range 200 to 405: 56 groups, eight lines of 123 dots from 5520 down to 6504,
+  // above the bottom rule at 6517.
+  FakePrinter range;
+  TPrintRequest request;
+  request.method = kPrintRange;
+  request.startMove = 200;
+  request.endMove = 405;
+  ASSERT_TRUE(PrintRecord(range, RetakeGroups(200, 56, 405), 0, Header(), request, kStamp));
+  ASSERT_EQ(range.pages.size(), 1u);
+  ExpectAllRetakesOn(range, 0, 256, 311);
+
+  // 500 moves by 150, one a page: the first diagram's eleven lines of 138 dots fit
+  // between 4953 and the rule, so four pages for four diagrams.
+  FakePrinter split;
+  ASSERT_TRUE(PrintRecord(split, RetakeGroups(1, 75, 500), 0, Header(), Split(150, 0), kStamp));
+  ASSERT_EQ(split.pages.size(), 4u);
+  ExpectAllRetakesOn(split, 0, 76, 150);
+  for (std::size_t page = 0; page < 4; ++page) {
+    const int first = static_cast<int>(page) * 150 + 1;
+    EXPECT_TRUE(HasText(*split.pages[page], DiagramCaption(first, first + 149, 500))) << page;
+  }
+}
+
+TEST(RetakeListsThatFit, TopDiagramListsStopAboveTheCaptionBelow) {
+  // Four a page: a top diagram's list may run down to the caption of the diagram
+  // below it, and no further; what would run into it goes on a later page.
+  // Nine lines of 79 dots from 2974 would reach 3685, past the caption at 3673.
+  FakePrinter printer;
+  ASSERT_TRUE(PrintRecord(printer, RetakeGroups(1, 50, 200), 0, Header(), Split(100, 2), kStamp));
+  EXPECT_EQ(printer.pages.size(), 1u);  // nothing below: the list runs on
+  FakePrinter crowded;
+  ASSERT_TRUE(PrintRecord(crowded, RetakeGroups(1, 50, 300), 0, Header(), Split(100, 2), kStamp));
+  ASSERT_EQ(crowded.pages.size(), 2u);
+  const int captionBelow = FindText(*crowded.pages[0], DiagramCaption(201, 300, 300))->y;
+  const int captionHeight = 10 * 600 / 72;
+  for (const DrawnOp& op : crowded.pages[0]->Of(DrawnOp::Kind::Ellipse)) {
+    if (op.box.top < captionBelow) {
+      EXPECT_LE(op.box.bottom, captionBelow - captionHeight);
+    }
+  }
+  std::multiset<int> printed;
+  for (const auto& page : crowded.pages) {
+    for (int n : Numbers(*page)) printed.insert(n);
+  }
+  for (int n = 51; n <= 100; ++n) EXPECT_EQ(printed.count(n), 1u) << n;
 }
 
 TEST(PrintFailures, TheJobIsEndedWhenAPageFails) {
