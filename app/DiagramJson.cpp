@@ -1,7 +1,7 @@
 #include "app/DiagramJson.h"
 
 #include "platform/Text.h"
-#include "print/DiagramDrawing.h"
+#include "print/LetterLabels.h"
 
 namespace moyo::app {
 namespace {
@@ -18,10 +18,12 @@ const char* StateName(TCellState state) {
   return "empty";
 }
 
+// A lettered cell shows its letter only; a numbered label keeps its number in the cell.
 nlohmann::json Cell(TCellState state, int number, std::uint8_t letter) {
-  nlohmann::json cell = {{"state", StateName(state)}, {"number", number}, {"letter", nullptr}};
-  if (letter != 0) cell["letter"] = platform::Cp949ToUtf8(LetterText(letter));
-  return cell;
+  if (letter == 0) return {{"state", StateName(state)}, {"number", number}, {"letter", nullptr}};
+  return {{"state", StateName(state)},
+          {"number", -1},
+          {"letter", platform::Cp949ToUtf8(LetterText(letter, number))}};
 }
 
 }  // namespace

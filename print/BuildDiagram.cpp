@@ -4,6 +4,7 @@
 #include <array>
 
 #include "board/TGoBoard.h"
+#include "print/LetterLabels.h"
 
 namespace moyo {
 namespace {
@@ -82,9 +83,11 @@ class TRetakeEntries {
       case TLabelKind::Dash:
         list.SetCell(line, column, TCellState::Empty, -1, '-');
         break;
-      case TLabelKind::Letter:
-        list.SetCell(line, column, entry.colour, -1, LetterLabelByte(entry.label.value));
+      case TLabelKind::Letter: {
+        const TLetterLabel label = LetterLabel(entry.label.value);
+        list.SetCell(line, column, entry.colour, label.number, label.letter);
         break;
+      }
       case TLabelKind::Move:
         list.SetCell(line, column, entry.colour, entry.label.value, 0);
         break;
@@ -110,11 +113,6 @@ TCellState Other(TCellState colour) {
 }
 
 }  // namespace
-
-std::uint8_t LetterLabelByte(int n) {
-  // Bytes past '~' would be broken CP949 lead bytes.
-  return n >= 1 && n <= '~' - 96 ? static_cast<std::uint8_t>(96 + n) : '?';
-}
 
 void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const TMoveList& moves,
                   TDiagram& diagram) {
@@ -162,10 +160,13 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
   for (int y = 0; y < 19; ++y) {
     for (int x = 0; x < 19; ++x) {
       const TWorkPoint& point = work[y][x];
-      const bool letter = point.label.kind == TLabelKind::Letter;
-      const int number = point.label.kind == TLabelKind::Move ? point.label.value : -1;
-      diagram.board.SetCell(y, x, point.state, number,
-                            letter ? LetterLabelByte(point.label.value) : 0);
+      if (point.label.kind == TLabelKind::Letter) {
+        const TLetterLabel label = LetterLabel(point.label.value);
+        diagram.board.SetCell(y, x, point.state, label.number, label.letter);
+      } else {
+        const int number = point.label.kind == TLabelKind::Move ? point.label.value : -1;
+        diagram.board.SetCell(y, x, point.state, number, 0);
+      }
     }
   }
   entries.Pack(std::clamp(lineLimit, 2, TRetakeList::kMaxLineCells), diagram.retakes);

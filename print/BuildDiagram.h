@@ -18,10 +18,6 @@ struct TDiagram {
   TRetakeList retakes;
 };
 
-// The letter byte of letter label n (1 "a" printed "가", 2 "b" printed "나",
-// ...); labels past "~" print "?".
-std::uint8_t LetterLabelByte(int n);
-
 // Fills diagram with moves startMove to endMove of moves (endMove cut to the
 // move count), after the handicap (order 0) and the earlier moves replayed on
 // a board of its own. A retake line holds at most lineLimit cells (2 to 28).

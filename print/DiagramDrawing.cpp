@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "print/LFontDesc.h"
+#include "print/LetterLabels.h"
 
 namespace moyo {
 namespace {
@@ -87,15 +88,6 @@ Rect TCellGeometry::StarBox() const {
 
 Rect TCellGeometry::StoneBox() const {
   return {inset, inset, G - 1 - inset, G - 1 - inset};
-}
-
-std::string LetterText(std::uint8_t letter) {
-  // "가" to "하" in CP949, for the letters "a" to "n".
-  static constexpr const char* kSyllables[] = {
-      "\xB0\xA1", "\xB3\xAA", "\xB4\xD9", "\xB6\xF3", "\xB8\xB6", "\xB9\xD9", "\xBB\xE7",
-      "\xBE\xC6", "\xC0\xDA", "\xC2\xF7", "\xC4\xAB", "\xC5\xB8", "\xC6\xC4", "\xC7\xCF"};
-  if (letter >= 'a' && letter <= 'n') return kSyllables[letter - 'a'];
-  return std::string(1, static_cast<char>(letter));
 }
 
 TDiagramDrawer::TDiagramDrawer(platform::Canvas& canvas, const LDispGGrid& grid, int top, int left,
@@ -210,7 +202,7 @@ void TDiagramDrawer::DrawLabel(int x, int y, int row, int column) {
   const int cx = x + geometry_.c;
   if (showLetter) {
     canvas_.SetFont(letterFont_);
-    canvas_.TextOut(cx, y + geometry_.c - letterHeight_ / 2, LetterText(letter), colour,
+    canvas_.TextOut(cx, y + geometry_.c - letterHeight_ / 2, LetterText(letter, number), colour,
                     platform::TextAnchor::TopCentre);
     return;
   }

@@ -3,9 +3,6 @@
 // stones, move numbers and letters, or a retake list of stones, letters and
 // dashes without grid.
 
-#include <cstdint>
-#include <string>
-
 #include "platform/Canvas.h"
 #include "print/LDispGGrid.h"
 #include "print/TGPOPTION.h"
@@ -36,10 +33,6 @@ struct TCellGeometry {
 
 // The largest cell size drawn; a larger one (or one of 0 or less) draws nothing.
 inline constexpr int kMaxGridSize = 1'000'000;
-
-// The text printed for a letter byte: "가" to "하" for "a" to "n", "-" for the
-// dash, any other byte as itself (CP949).
-std::string LetterText(std::uint8_t letter);
 
 // Draws grid on canvas with its top-left cell at (left, top), in device units.
 void DrawDiagram(platform::Canvas& canvas, const LDispGGrid& grid, int top, int left,

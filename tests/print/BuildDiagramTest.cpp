@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <set>
 #include <string>
 #include <utility>
+
+#include "platform/Text.h"
+#include "print/LetterLabels.h"
 
 namespace moyo {
 namespace {
@@ -163,22 +167,63 @@ TEST(BuildDiagram, AGroupLongerThanALineWrapsWithoutStartingALineEmpty) {
   EXPECT_EQ(Line(e, 1), "B27 .");
 }
 
-TEST(BuildDiagram, ManyLettersAndLongListsStayInBounds) {
-  // 40 stones on separate points (no captures), each played on again inside the range.
+// The printed label of a board point, in UTF-8.
+std::string PointLabel(const TDiagram& d, int row, int column) {
+  return platform::Cp949ToUtf8(
+      LetterText(d.board.GetLetter(row, column), d.board.GetNumber(row, column)));
+}
+
+TEST(BuildDiagram, EveryLetteredStoneGetsItsOwnLabelOnBoardAndList) {
+  // 100 stones on separate points (no captures), each played on again inside the range.
   TMoveList moves;
-  for (int i = 0; i < 40; ++i) {
+  for (int i = 0; i < 100; ++i) {
     moves.Moves[moves.Count++] = {static_cast<std::uint8_t>(i % 10 * 2 + 1),
                                   static_cast<std::uint8_t>(i / 10 * 2 + 1)};
   }
-  for (int i = 0; i < 40; ++i) moves.Moves[moves.Count++] = moves.Moves[i];
-  const TDiagram d = Build(moves, 41, 80);
-  EXPECT_EQ(d.board.GetLetter(0, 0), 'a');
-  EXPECT_EQ(d.board.GetLetter(4, 18), '~');  // label 30
-  EXPECT_EQ(d.board.GetLetter(6, 0), '?');   // label 31 on
-  EXPECT_EQ(d.retakes.LineCount(), 6);       // 7 groups a line
-  EXPECT_EQ(LetterLabelByte(1), 'a');
-  EXPECT_EQ(LetterLabelByte(14), 'n');
-  EXPECT_EQ(LetterLabelByte(0), '?');
+  for (int i = 0; i < 100; ++i) moves.Moves[moves.Count++] = moves.Moves[i];
+  const TDiagram d = Build(moves, 101, 200);
+  EXPECT_EQ(PointLabel(d, 0, 0), "가");
+  EXPECT_EQ(PointLabel(d, 2, 6), "하");    // label 14
+  EXPECT_EQ(PointLabel(d, 4, 18), "~");    // label 30, the last single letter
+  EXPECT_EQ(PointLabel(d, 6, 0), "거");    // label 31
+  EXPECT_EQ(PointLabel(d, 18, 18), "히");  // label 100
+  EXPECT_EQ(d.board.GetNumber(0, 0), -1);
+  std::set<std::string> labels;
+  for (int i = 0; i < 100; ++i) labels.insert(PointLabel(d, i / 10 * 2, i % 10 * 2));
+  EXPECT_EQ(labels.size(), 100u);
+  EXPECT_EQ(labels.count("?"), 0u);
+
+  // The list shows each stone with the label it has on the board: 7 groups a line.
+  ASSERT_EQ(d.retakes.LineCount(), 15);
+  for (int i = 0; i < 100; ++i) {
+    const int line = i / 7, cell = i % 7 * 4;
+    EXPECT_EQ(platform::Cp949ToUtf8(
+                  LetterText(d.retakes.GetLetter(line, cell), d.retakes.GetNumber(line, cell))),
+              PointLabel(d, i / 10 * 2, i % 10 * 2))
+        << i;
+  }
+}
+
+TEST(LetterLabels, SingleLettersThenSyllablesThenTwoLetters) {
+  auto text = [](int n) {
+    const TLetterLabel label = LetterLabel(n);
+    return platform::Cp949ToUtf8(LetterText(label.letter, label.number));
+  };
+  EXPECT_EQ(LetterLabel(1).letter, 'a');
+  EXPECT_EQ(LetterLabel(30).letter, '~');
+  EXPECT_EQ(LetterLabel(30).number, -1);
+  EXPECT_EQ(text(15), "o");
+  EXPECT_EQ(text(44), "허");
+  EXPECT_EQ(text(45), "고");
+  EXPECT_EQ(text(101), "aa");
+  EXPECT_EQ(text(102), "ab");
+  EXPECT_EQ(text(776), "zz");
+  EXPECT_EQ(text(777), "?");
+  EXPECT_EQ(text(0), "?");
+  std::set<std::string> seen;
+  for (int n = 1; n <= 361; ++n) seen.insert(text(n));  // more than a board can hold
+  EXPECT_EQ(seen.size(), 361u);
+  EXPECT_EQ(LetterText('-', -1), "-");
 }
 
 }  // namespace

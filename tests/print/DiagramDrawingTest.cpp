@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "print/LFontDesc.h"
+#include "print/LetterLabels.h"
 #include "tests/print/RecordingCanvas.h"
 
 namespace moyo {
@@ -193,6 +194,12 @@ TEST(BoardCells, LettersHideNumbersAndStandOnAWhiteDiscOnEmptyPoints) {
   drawer.DrawDiagramCell(4, 5);
   EXPECT_EQ(canvas.Texts(), (std::vector<std::string>{"\xB3\xAA"}));  // 나 on black
   EXPECT_EQ(canvas.ops.back().colour, platform::kWhite);
+
+  // Labels past the single letters carry their number, which is not printed.
+  grid.SetCell(4, 6, TCellState::White, 31, kNumberedLetter);
+  canvas.ops.clear();
+  drawer.DrawDiagramCell(4, 6);
+  EXPECT_EQ(canvas.Texts(), (std::vector<std::string>{"\xB0\xC5"}));  // 거
 
   TGPOPTION noLetters = Options(185);
   noLetters.DrawLetters = false;
