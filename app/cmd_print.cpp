@@ -108,9 +108,29 @@ int RunPrint(const Args& args) {
   // Leaving each field corrects it, so a wrong entry prints as the dialog would make it.
   CorrectAllFields(fields, moves.Count);
 
-  const bool printed = PrintRecord(*printer, moves, record->info.handicap & 0xFF,
-                                   MakePrintHeader(record->info), RequestFromFields(fields));
-  if (!printed) return Fail("printing to " + *out + " failed");
+  const TPrintRequest request = RequestFromFields(fields);
+  if (request.method == kPrintSplit && moves.Count == 0) {
+    std::fprintf(stderr,
+                 "moyoscope print: %s has no moves, so a split print has no pages; nothing "
+                 "was written to %s\n",
+                 parsed->file.c_str(), out->c_str());
+    return 0;
+  }
+  const int handicap = record->info.handicap & 0xFF;
+  const TGamePInfo header = MakePrintHeader(record->info);
+  const std::string timeStamp = CurrentTimeStamp();
+  // One PNG name holds one page: count the pages on a printer that writes nothing first.
+  if (out->ends_with(".png") && out->find("%d") == std::string::npos) {
+    const auto probe = platform::QtImagePrinter::A4(*dpi, "");
+    PrintRecord(*probe, moves, handicap, header, request, timeStamp);
+    if (probe->PageCount() > 1) {
+      return Fail("this print has " + std::to_string(probe->PageCount()) + " pages but " + *out +
+                  " names one: put %d where the page number goes (page-%d.png)");
+    }
+  }
+  if (!PrintRecord(*printer, moves, handicap, header, request, timeStamp)) {
+    return Fail("printing to " + *out + " failed");
+  }
   return 0;
 }
 

@@ -2,40 +2,21 @@
 // an in-process record server on 127.0.0.1.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <QImage>
-#include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "app/RecordServer.h"
 #include "resources/Messages.h"
+#include "tests/app/ProgramRun.h"
 #include "tests/app/TempFolder.h"
 
 namespace moyo {
 namespace {
 
-struct ProgramRun {
-  int status = -1;
-  std::string output;  // stdout and stderr together
-};
-
-// Runs the program with arguments (already quoted) and the settings in `config`.
-ProgramRun RunMoyoscope(const std::string& arguments, const test::TempFolder& config) {
-  const std::string command = "XDG_CONFIG_HOME='" + config.Path().string() +
-                              "' QT_QPA_PLATFORM=offscreen '" MOYOSCOPE_PROGRAM "' " + arguments +
-                              " 2>&1";
-  ProgramRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return run;
-  std::array<char, 4096> chunk{};
-  while (std::fgets(chunk.data(), chunk.size(), pipe) != nullptr) run.output += chunk.data();
-  const int status = ::pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::ProgramRun;
+using test::RunMoyoscope;
 
 class ViewCommand : public ::testing::Test {
  protected:

@@ -1,0 +1,63 @@
+// moyoscope print, run as a user runs it: what it writes and what it says.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/app/ProgramRun.h"
+#include "tests/app/TempFolder.h"
+
+namespace moyo {
+namespace {
+
+using test::ProgramRun;
+using test::RunMoyoscope;
+
+class PrintCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    files_.Write("two.gib", "(;EV[Two]PB[Kim]PW[Lee];B[pd];W[dp])");
+    files_.Write("empty.gib", "(;EV[Empty]PB[Kim]PW[Lee])");
+  }
+
+  // Runs "moyoscope print" on a record of files_ with arguments, -o naming a file of files_.
+  ProgramRun Print(const std::string& record, const std::string& arguments,
+                   const std::string& output) const {
+    return RunMoyoscope("print '" + Path(record) + "' " + arguments + " -o '" + Path(output) + "'",
+                        config_);
+  }
+  std::string Path(const std::string& name) const { return (files_.Path() / name).string(); }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+
+  test::TempFolder files_;
+  test::TempFolder config_;
+};
+
+TEST_F(PrintCommand, OnePngNameTakesOnePageOnly) {
+  const std::string onePerDiagram = "--method split --split 1 --per-page 1 --dpi 72";
+  const ProgramRun refused = Print("two.gib", onePerDiagram, "page.png");
+  EXPECT_EQ(refused.status, 1) << refused.output;
+  EXPECT_NE(refused.output.find("2 pages"), std::string::npos) << refused.output;
+  EXPECT_NE(refused.output.find("%d"), std::string::npos) << refused.output;
+  EXPECT_FALSE(Exists("page.png"));
+
+  const ProgramRun numbered = Print("two.gib", onePerDiagram, "page-%d.png");
+  EXPECT_EQ(numbered.status, 0) << numbered.output;
+  EXPECT_TRUE(Exists("page-1.png"));
+  EXPECT_TRUE(Exists("page-2.png"));
+
+  const ProgramRun whole = Print("two.gib", "--method whole --dpi 72", "whole.png");
+  EXPECT_EQ(whole.status, 0) << whole.output;
+  EXPECT_TRUE(Exists("whole.png"));
+}
+
+TEST_F(PrintCommand, ASplitPrintWithoutMovesSaysNothingWasWritten) {
+  const ProgramRun run = Print("empty.gib", "--method split", "empty.pdf");
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("no moves"), std::string::npos) << run.output;
+  EXPECT_FALSE(Exists("empty.pdf"));
+}
+
+}  // namespace
+}  // namespace moyo
