@@ -9,7 +9,7 @@
 #include "app/DiagramJson.h"
 #include "app/PrintArgs.h"
 #include "app/RecordFile.h"
-#include "print/RecordMoves.h"
+#include "print/PrintSource.h"
 
 namespace moyo::app {
 namespace {
@@ -39,9 +39,9 @@ int RunDiagram(const Args& args) {
       LoadRecordFile(parsed->file, FormatOfName(parsed->file), kFullMemberLevel, *record);
   if (read.failed) return Fail(parsed->file + ": " + read.error);
 
-  const TMoveList moves = RecordMoveList(*record);
+  const TPrintSource source = RecordPrintSource(*record);
   auto diagram = std::make_unique<TDiagram>();
-  BuildDiagram(*limit, *from, *to, record->info.handicap & 0xFF, moves, *diagram);
+  BuildDiagram(*limit, *from, *to, source.handicap, source.moves, *diagram);
   std::cout << DiagramJson(*diagram).dump() << '\n';
   return 0;
 }

@@ -16,7 +16,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "print/DiagramPrinter.h"
 #include "print/FieldCorrections.h"
-#include "print/RecordMoves.h"
+#include "print/PrintSource.h"
 
 namespace moyo::app {
 namespace {
@@ -83,7 +83,9 @@ int RunPrint(const Args& args) {
   const TReadResult read =
       LoadRecordFile(parsed->file, FormatOfName(parsed->file), kFullMemberLevel, *record);
   if (read.failed) return Fail(parsed->file + ": " + read.error);
-  const TMoveList moves = RecordMoveList(*record);
+  // The moves and header texts as the viewer's print button takes them.
+  const TPrintSource source = RecordPrintSource(*record);
+  const TMoveList& moves = source.moves;
 
   std::unique_ptr<platform::Printer> printer = MakePrinter(*out, *dpi);
   if (!printer) return Fail("the output must end in .pdf or .png: " + *out);
@@ -116,19 +118,17 @@ int RunPrint(const Args& args) {
                  parsed->file.c_str(), out->c_str());
     return 0;
   }
-  const int handicap = record->info.handicap & 0xFF;
-  const TGamePInfo header = MakePrintHeader(record->info);
   const std::string timeStamp = CurrentTimeStamp();
   // One PNG name holds one page: count the pages on a printer that writes nothing first.
   if (out->ends_with(".png") && out->find("%d") == std::string::npos) {
     const auto probe = platform::QtImagePrinter::A4(*dpi, "");
-    PrintRecord(*probe, moves, handicap, header, request, timeStamp);
+    PrintRecord(*probe, moves, source.handicap, source.header, request, timeStamp);
     if (probe->PageCount() > 1) {
       return Fail("this print has " + std::to_string(probe->PageCount()) + " pages but " + *out +
                   " names one: put %d where the page number goes (page-%d.png)");
     }
   }
-  if (!PrintRecord(*printer, moves, handicap, header, request, timeStamp)) {
+  if (!PrintRecord(*printer, moves, source.handicap, source.header, request, timeStamp)) {
     return Fail("printing to " + *out + " failed");
   }
   return 0;

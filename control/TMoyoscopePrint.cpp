@@ -2,7 +2,7 @@
 
 #include "control/TMoyoscope.h"
 #include "print/DiagramPrinter.h"
-#include "print/TGamePInfo.h"
+#include "print/PrintSource.h"
 #include "print/qt/ViewerPrinting.h"
 
 namespace moyo {
@@ -10,7 +10,7 @@ namespace moyo {
 void TMoyoscope::printBtnClick() {
   moyo::printBtnClick(
       level_, [this](const std::string& text) { showNotice(text); },
-      [this] { PrintFromViewer(this, *board_, MakePrintHeader(record_->info), handicapByte_); });
+      [this] { PrintFromViewer(this, ViewerPrintSource(*board_, record_->info, handicapByte_)); });
 }
 
 }  // namespace moyo

@@ -23,12 +23,10 @@ std::string FallbackPdfPath() {
   return QDir(folder).filePath(name).toStdString();
 }
 
-bool PrintFromViewer(QWidget* owner, const TGoBoard& board, const TGamePInfo& header,
-                     int handicap) {
-  TMoveList moves;
-  board.GetMoveList(board.LastMove(), moves);
+bool PrintFromViewer(QWidget* owner, const TPrintSource& source) {
   const auto printer = platform::QtPrinter::SystemOrPdf(FallbackPdfPath());
-  return PrintRecordWithDialog(owner, moves, handicap, header, ProcessZelStatus(), *printer);
+  return PrintRecordWithDialog(owner, source.moves, source.handicap, source.header,
+                               ProcessZelStatus(), *printer);
 }
 
 }  // namespace moyo

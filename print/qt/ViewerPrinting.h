@@ -5,8 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "board/TGoBoard.h"
-#include "print/TGamePInfo.h"
+#include "print/PrintSource.h"
 #include "print/TZelStatus.h"
 
 namespace moyo {
@@ -20,8 +19,8 @@ TZelStatus& ProcessZelStatus();
 std::string FallbackPdfPath();
 
 // The print button's work after the level check (printBtnClick): the options
-// dialog over owner, then the board's main line printed with header and the
-// handicap on the system printer (or a PDF file). Whether something was printed.
-bool PrintFromViewer(QWidget* owner, const TGoBoard& board, const TGamePInfo& header, int handicap);
+// dialog over owner, then source printed on the system printer (or a PDF
+// file). Whether something was printed.
+bool PrintFromViewer(QWidget* owner, const TPrintSource& source);
 
 }  // namespace moyo

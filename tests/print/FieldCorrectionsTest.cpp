@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "print/RecordMoves.h"
-
 namespace moyo {
 namespace {
 
@@ -79,21 +77,6 @@ TEST(RangeFields, MovesPerDiagram) {
   count = "30";
   CorrectMovesPerDiagramField(count, 120);
   EXPECT_EQ(count, "30");
-}
-
-TEST(RecordMoveList, EntersMovesAsTheViewerDoes) {
-  TGameRecord record;
-  record.info.handicap = 2;
-  record.AddMove({3, 3, kRecordWhite});
-  record.AddMove({0, 0, kRecordBlack});
-  record.AddMove({16, 4, kRecordWhite});  // on a handicap stone: refused, left out
-  record.AddMove({30, 5, kRecordWhite});  // off the board: left out
-  record.AddMove({5, 5, kRecordWhite});
-  const TMoveList list = RecordMoveList(record);
-  ASSERT_EQ(list.Count, 3);
-  EXPECT_EQ(list.Moves[0], (TMovePoint{3, 3}));
-  EXPECT_EQ(list.Moves[1], (TMovePoint{0, 0}));
-  EXPECT_EQ(list.Moves[2], (TMovePoint{5, 5}));
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#include "print/PrintSource.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "resources/Messages.h"
+
+namespace moyo {
+namespace {
+
+TEST(RecordPrintSource, HeaderAsTheViewerShowsIt) {
+  auto record = std::make_unique<TGameRecord>();
+  record->info.title = "Cup";
+  record->info.blackName = "Lee";
+  record->info.komi = "6.5";
+  record->info.handicap = 3;
+  const TPrintSource handicap = RecordPrintSource(*record);
+  EXPECT_EQ(handicap.header.GameTerms, "3" + Message(21));  // 3점접바둑, not the komi
+  EXPECT_EQ(handicap.header.EventName, "Cup");
+  EXPECT_EQ(handicap.header.BlackName, "Lee");
+  EXPECT_EQ(handicap.header.Title, Message(29));
+  EXPECT_EQ(handicap.handicap, 3);
+
+  auto even = std::make_unique<TGameRecord>();
+  even->info.komi = "6.5";
+  EXPECT_EQ(RecordPrintSource(*even).header.GameTerms, "6.5");
+}
+
+TEST(RecordPrintSource, MovesAsTheViewerEntersThem) {
+  auto record = std::make_unique<TGameRecord>();
+  record->info.handicap = 2;
+  record->AddMove({3, 3, kRecordWhite});
+  record->AddMove({0, 0, kRecordBlack});
+  record->AddMove({16, 4, kRecordWhite});  // on a handicap stone: refused, left out
+  record->AddMove({30, 5, kRecordWhite});  // off the board: left out
+  record->AddMove({5, 5, kRecordWhite});
+  const TMoveList list = RecordPrintSource(*record).moves;
+  ASSERT_EQ(list.Count, 3);
+  EXPECT_EQ(list.Moves[0], (TMovePoint{3, 3}));
+  EXPECT_EQ(list.Moves[1], (TMovePoint{0, 0}));
+  EXPECT_EQ(list.Moves[2], (TMovePoint{5, 5}));
+
+  // A damaged record plays on an occupied point: the viewer leaves that move out
+  // and plays on from there, and so does the print.
+  auto damaged = std::make_unique<TGameRecord>();
+  damaged->AddMove({4, 4, kRecordBlack});
+  damaged->AddMove({4, 4, kRecordWhite});
+  damaged->AddMove({5, 5, kRecordBlack});
+  const TMoveList played = RecordPrintSource(*damaged).moves;
+  ASSERT_EQ(played.Count, 2);
+  EXPECT_EQ(played.Moves[1], (TMovePoint{5, 5}));
+}
+
+}  // namespace
+}  // namespace moyo
