@@ -16,6 +16,7 @@
 #include "platform/qt/QtSettingsStore.h"
 #include "print/DiagramPrinter.h"
 #include "print/FieldCorrections.h"
+#include "print/LayoutPrinter.h"
 #include "print/PrintSource.h"
 
 namespace moyo::app {
@@ -92,8 +93,8 @@ int RunPrint(const Args& args) {
 
   // The dialog's fields as the stored options fill them, then the choices given here.
   TZelStatus status(std::make_unique<platform::QtSettingsStore>());
-  TOptionFields fields =
-      FieldsFromOptions(status.Options(), moves.Count, printer->PageWidth(), printer->PageHeight());
+  const platform::Size page = LayoutPageSize(*printer);
+  TOptionFields fields = FieldsFromOptions(status.Options(), moves.Count, page.width, page.height);
   const std::pair<const char*, std::string*> texts[] = {
       {"--tmargin", &fields.page.topMargin},
       {"--lmargin", &fields.page.leftMargin},

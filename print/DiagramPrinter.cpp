@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "print/DiagramDrawing.h"
+#include "print/LayoutPrinter.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -256,7 +257,8 @@ bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handica
                  const TGamePInfo& header, const TPrintRequest& request,
                  const std::string& timeStamp) {
   const int moveCount = std::clamp(moves.Count, 0, kMaxMoves);
-  TDiagramPrinter pages(printer, header, moveCount, request.page, timeStamp);
+  TLayoutPrinter layout(printer);
+  TDiagramPrinter pages(layout, header, moveCount, request.page, timeStamp);
 
   if (request.method != kPrintSplit) {
     int start = 1, end = moveCount;

@@ -94,8 +94,9 @@ class TDiagramPrinter {
 };
 
 // Prints the record's moves as request says: one diagram page, or split pages
-// (a record without moves then gives a job without pages). False when the
-// printer failed; the job is ended either way.
+// (a record without moves then gives a job without pages), laid out in 600-dpi
+// dots whatever the printer's resolution. False when the printer failed; the
+// job is ended either way.
 bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handicap,
                  const TGamePInfo& header, const TPrintRequest& request,
                  const std::string& timeStamp = CurrentTimeStamp());

@@ -9,6 +9,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtModalGuard.h"
 #include "print/IntText.h"
+#include "print/LayoutPrinter.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -168,8 +169,9 @@ void TOwnkForm::FormShow() {
   OkBtn->setText(Text(60));
   CCBtn->setText(Text(61));
 
-  TOptionFields fields =
-      FieldsFromOptions(status_.Options(), moveCount_, printer_.PageWidth(), printer_.PageHeight());
+  // Page sizes in the 600-dpi dots of the stored margins and grid, whatever the printer's.
+  const platform::Size page = LayoutPageSize(printer_);
+  TOptionFields fields = FieldsFromOptions(status_.Options(), moveCount_, page.width, page.height);
   // The range fields keep what the record's setup put there.
   fields.start = edSPos->text().toStdString();
   fields.end = edEPos->text().toStdString();

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QRect>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -57,6 +60,34 @@ TEST_F(PrintCommand, ASplitPrintWithoutMovesSaysNothingWasWritten) {
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_NE(run.output.find("no moves"), std::string::npos) << run.output;
   EXPECT_FALSE(Exists("empty.pdf"));
+}
+
+// The box around every dark pixel of a page.
+QRect InkBox(const QImage& page) {
+  QRect box;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if (qGray(page.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+TEST_F(PrintCommand, EveryResolutionPrintsTheSamePage) {
+  for (const char* dpi : {"150", "300"}) {
+    const ProgramRun run = Print("two.gib", std::string("--method whole --dpi ") + dpi,
+                                 std::string("at") + dpi + ".png");
+    ASSERT_EQ(run.status, 0) << run.output;
+  }
+  const QImage coarse(QString::fromStdString(Path("at150.png")));
+  const QImage fine(QString::fromStdString(Path("at300.png")));
+  ASSERT_NEAR(fine.width(), 2 * coarse.width(), 2);
+  const QRect a = InkBox(coarse), b = InkBox(fine);
+  // Rules, header, board and footer: the same place on the sheet to a dot or two.
+  EXPECT_LE(std::abs(2 * a.left() - b.left()), 3);
+  EXPECT_LE(std::abs(2 * a.top() - b.top()), 3);
+  EXPECT_LE(std::abs(2 * a.right() - b.right()), 3);
+  EXPECT_LE(std::abs(2 * a.bottom() - b.bottom()), 3);
 }
 
 }  // namespace

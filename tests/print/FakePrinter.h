@@ -13,11 +13,12 @@ namespace moyo::testing {
 class FakePrinter : public platform::Printer {
  public:
   // An A4 sheet at 600 dpi, as the PDF printer gives it.
-  FakePrinter(int width = 4958, int height = 7017) : width_(width), height_(height) {}
+  FakePrinter(int width = 4958, int height = 7017, int dpi = 600)
+      : width_(width), height_(height), dpi_(dpi) {}
 
   int PageWidth() const override { return width_; }
   int PageHeight() const override { return height_; }
-  int DotsPerInch() const override { return 600; }
+  int DotsPerInch() const override { return dpi_; }
   bool BeginJob(const std::string& title) override {
     if (running) return false;
     title_ = title;
@@ -41,7 +42,7 @@ class FakePrinter : public platform::Printer {
   platform::Canvas* PageCanvas() override {
     if (!running) return nullptr;
     if (!open_) {
-      pages.push_back(std::make_unique<RecordingCanvas>(600));
+      pages.push_back(std::make_unique<RecordingCanvas>(dpi_));
       open_ = true;
     }
     return pages.back().get();
@@ -57,7 +58,7 @@ class FakePrinter : public platform::Printer {
   int newPagesLeft = 1000;  // NewPage fails once these are used up
 
  private:
-  int width_, height_;
+  int width_, height_, dpi_;
   std::string title_;
   bool open_ = false;
 };
