@@ -1,6 +1,7 @@
 #include "platform/qt/QtCanvas.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <algorithm>
 
 #include "platform/Text.h"
@@ -212,7 +213,32 @@ void QtCanvas::TextOut(int x, int y, const std::string& text, Rgb colour, TextAn
   const int top = bottom ? y - font.metrics.height() : y;
   painter_->setFont(font.font);
   painter_->setPen(ToQColor(colour));
+  if (painter_->paintEngine() != nullptr && painter_->paintEngine()->type() == QPaintEngine::Pdf &&
+      text.find(' ') != std::string::npos) {
+    DrawWordsApart(font, QPoint(x, top), ToQString(text));
+    return;
+  }
   painter_->drawStaticText(QPoint(x, top), laidOut.text);
+}
+
+// Some faces share their blank glyph with the control characters (NanumGothicCoding
+// maps U+0000 to U+001F to it), and a PDF's text layer then reads every blank as
+// U+0001. On PDF pages the words are set one by one where the whole text puts
+// them, with no blank glyph, so the text layer reads the words and the gaps.
+void QtCanvas::DrawWordsApart(const LoadedFont& font, QPoint topLeft, const QString& text) {
+  const int baseline = topLeft.y() + font.metrics.ascent();
+  qsizetype start = 0;
+  while (start < text.size()) {
+    if (text[start] == u' ') {
+      ++start;
+      continue;
+    }
+    qsizetype end = text.indexOf(u' ', start);
+    if (end < 0) end = text.size();
+    const int offset = font.metrics.horizontalAdvance(text.left(start));
+    painter_->drawText(QPoint(topLeft.x() + offset, baseline), text.mid(start, end - start));
+    start = end;
+  }
 }
 
 int QtCanvas::DotsPerInchY() const {

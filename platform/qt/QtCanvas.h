@@ -59,6 +59,7 @@ class QtCanvas : public Canvas {
   void Prepare();
   LoadedFont& CurrentFont();
   const LaidOutText& LayOut(LoadedFont& font, const std::string& text);
+  void DrawWordsApart(const LoadedFont& font, QPoint topLeft, const QString& text);
 
   std::unique_ptr<QPainter> ownPainter_;
   QPainter* painter_;

@@ -16,11 +16,8 @@ struct ProgramRun {
   std::string output;  // stdout and stderr together
 };
 
-// Runs the program with arguments (already quoted) and the settings in `config`.
-inline ProgramRun RunMoyoscope(const std::string& arguments, const TempFolder& config) {
-  const std::string command = "XDG_CONFIG_HOME='" + config.Path().string() +
-                              "' QT_QPA_PLATFORM=offscreen '" MOYOSCOPE_PROGRAM "' " + arguments +
-                              " 2>&1";
+// Runs a shell command line, collecting what it prints.
+inline ProgramRun RunCommand(const std::string& command) {
   ProgramRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return run;
@@ -29,6 +26,12 @@ inline ProgramRun RunMoyoscope(const std::string& arguments, const TempFolder& c
   const int status = ::pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return run;
+}
+
+// Runs the program with arguments (already quoted) and the settings in `config`.
+inline ProgramRun RunMoyoscope(const std::string& arguments, const TempFolder& config) {
+  return RunCommand("XDG_CONFIG_HOME='" + config.Path().string() +
+                    "' QT_QPA_PLATFORM=offscreen '" MOYOSCOPE_PROGRAM "' " + arguments + " 2>&1");
 }
 
 }  // namespace moyo::test

@@ -62,6 +62,21 @@ TEST_F(PrintCommand, ASplitPrintWithoutMovesSaysNothingWasWritten) {
   EXPECT_FALSE(Exists("empty.pdf"));
 }
 
+TEST_F(PrintCommand, ThePdfTextLayerReadsAsPrinted) {
+  // A four-stone handicap game: its terms line says so, as the print button prints it.
+  const char* root = std::getenv("MOYO_SOURCE_DIR");
+  ASSERT_NE(root, nullptr);
+  const std::string record = std::string(root) + "/samples/selfplay-four-stone-handicap.ngf";
+  const ProgramRun run = RunMoyoscope(
+      "print '" + record + "' --method whole -o '" + Path("handicap.pdf") + "'", config_);
+  ASSERT_EQ(run.status, 0) << run.output;
+  const ProgramRun text = test::RunCommand("pdftotext -layout '" + Path("handicap.pdf") + "' -");
+  ASSERT_EQ(text.status, 0) << text.output;
+  EXPECT_EQ(text.output.find('\x01'), std::string::npos);
+  EXPECT_NE(text.output.find("방법 : 4점접바둑"), std::string::npos) << text.output;
+  EXPECT_NE(text.output.find("이 기보는 젤 기보 서비스에서 인쇄되었습니다."), std::string::npos);
+}
+
 // The box around every dark pixel of a page.
 QRect InkBox(const QImage& page) {
   QRect box;
