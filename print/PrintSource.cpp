@@ -3,24 +3,15 @@
 #include <memory>
 
 #include "record/ApplyRecord.h"
+#include "record/NullRecordView.h"
 
 namespace moyo {
 namespace {
 
 // A record view that keeps the handicap byte and shows nothing.
-class THiddenRecordView final : public TRecordView {
+class THandicapView final : public TNullRecordView {
  public:
   void SetHandicapByte(std::uint8_t handicap) override { handicap_ = handicap; }
-  void BoardCleared() override {}
-  void SetEventName(const std::string&) override {}
-  void SetInfoLine(int, const std::string&) override {}
-  void SetBlackPlayer(const std::string&, const std::string&) override {}
-  void SetWhitePlayer(const std::string&, const std::string&) override {}
-  void ClearMemo() override {}
-  void SetLoading(bool) override {}
-  void RefreshComment() override {}
-  void AppendMemoLine(const std::string&) override {}
-
   std::uint8_t Handicap() const { return handicap_; }
 
  private:
@@ -40,7 +31,7 @@ TPrintSource ViewerPrintSource(const TGoBoard& board, const TGiboInfo& shown,
 
 TPrintSource RecordPrintSource(TGameRecord& record) {
   const auto board = std::make_unique<TGoBoard>();
-  THiddenRecordView view;
+  THandicapView view;
   ApplyRecord(record, "", *board, view);
   return ViewerPrintSource(*board, record.info, view.Handicap());
 }
