@@ -1,5 +1,5 @@
-// Diagram building and drawing from arbitrary move lists, ranges, handicaps
-// and line limits: nothing may read or write outside its grids.
+// Diagram building and drawing from arbitrary move lists, ranges, handicaps,
+// line limits and printer resolutions: nothing may read or write outside its grids.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include "platform/Canvas.h"
 #include "print/BuildDiagram.h"
 #include "print/DiagramDrawing.h"
+#include "print/LayoutPrinter.h"
 
 namespace {
 
@@ -56,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   moyo::TGPOPTION options;
   options.GridSize = grid;
   moyo::DrawDiagram(canvas, diagram.board, 0, 0, options);
+  // The same board on a printer of another resolution, 72 to 2367 dpi.
+  moyo::TLayoutCanvas scaled(canvas, 72 + data[3] * 9);
+  moyo::DrawDiagram(scaled, diagram.board, 0, 0, options);
   options.DrawGrid = false;
   for (int line = 0; line < diagram.retakes.LineCount(); line += moyo::LDispGGrid::kRows) {
     moyo::DrawDiagram(canvas, diagram.retakes.Lines(line, moyo::LDispGGrid::kRows), 0, 0, options);
