@@ -11,6 +11,7 @@ using Args = std::vector<std::string>;
 
 int RunParse(const Args& args);
 int RunQna(const Args& args);
+int RunConvert(const Args& args);
 int RunGtp(const Args& args);
 int RunServe(const Args& args);
 int RunView(const Args& args);

@@ -6,7 +6,8 @@ namespace moyo::app {
 
 using Json = nlohmann::ordered_json;
 
-Json RecordToJson(const TGameRecord& record, RecordFormat format, bool show) {
+Json RecordToJson(const TGameRecord& record, RecordFormat format, bool show,
+                  std::string_view encoding) {
   const TGiboInfo& info = record.info;
   auto text = [](const std::string& cp949) { return platform::Cp949ToUtf8(cp949); };
   Json header = {
@@ -31,17 +32,26 @@ Json RecordToJson(const TGameRecord& record, RecordFormat format, bool show) {
     const TRecordMove& move = record.moves[i];
     moves.push_back({move.x, move.y, move.colour});
   }
+  Json setup = Json::array();
+  for (int i = 0; i < record.setupCount && i < kMaxSetupStones; ++i) {
+    const TRecordMove& stone = record.setup[i];
+    setup.push_back({stone.x, stone.y, stone.colour});
+  }
   Json comments = Json::array();
   for (int i = 0; i < record.commentCount && i < kMaxCommentEntries; ++i) {
     const TCommentEntry& entry = record.comments[i];
     comments.push_back(
         {{"moveNo", entry.moveNo}, {"kind", entry.kind}, {"text", text(entry.text)}});
   }
-  return Json{{"format", FormatName(format)},
-              {"show", show},
-              {"info", std::move(header)},
-              {"moves", std::move(moves)},
-              {"comments", std::move(comments)}};
+  Json json = {{"format", FormatName(format)}};
+  if (!encoding.empty()) json["encoding"] = encoding;
+  json["show"] = show;
+  json["boardSize"] = record.boardSize;
+  json["info"] = std::move(header);
+  json["moves"] = std::move(moves);
+  json["setup"] = std::move(setup);
+  json["comments"] = std::move(comments);
+  return json;
 }
 
 }  // namespace moyo::app

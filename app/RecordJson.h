@@ -8,8 +8,10 @@
 
 namespace moyo::app {
 
-// {"format", "show", "info": {...}, "moves": [[x, y, colour], ...],
-//  "comments": [{"moveNo", "kind", "text"}, ...]} in this key order.
-nlohmann::ordered_json RecordToJson(const TGameRecord& record, RecordFormat format, bool show);
+// {"format", "encoding" (when given), "show", "boardSize", "info": {...}, "moves": [[x, y,
+//  colour], ...], "setup": [[x, y, colour], ...], "comments": [{"moveNo", "kind", "text"},
+//  ...]} in this key order.
+nlohmann::ordered_json RecordToJson(const TGameRecord& record, RecordFormat format, bool show,
+                                    std::string_view encoding = {});
 
 }  // namespace moyo::app

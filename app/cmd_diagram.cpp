@@ -37,7 +37,7 @@ int RunDiagram(const Args& args) {
   auto record = std::make_unique<TGameRecord>();
   const TReadResult read =
       LoadRecordFile(parsed->file, FormatOfName(parsed->file), kFullMemberLevel, *record);
-  if (read.failed) return Fail(parsed->file + ": " + read.error);
+  if (!ReportLoad("diagram", parsed->file, read)) return 1;
 
   const TPrintSource source = RecordPrintSource(*record);
   auto diagram = std::make_unique<TDiagram>();

@@ -1,4 +1,5 @@
-// moyoscope parse FILE [--format tagged|ngf] [--level L]: the record model as JSON.
+// moyoscope parse FILE [--format tagged|ngf|sgf|gib] [--encoding NAME] [--level L]: the record
+// model as JSON, with the reader and the character set it was read with.
 
 #include <cstdio>
 #include <iostream>
@@ -10,44 +11,53 @@
 #include "app/RecordJson.h"
 
 namespace moyo::app {
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: moyoscope parse FILE [--format tagged|ngf|sgf|gib] [--encoding NAME] "
+               "[--level L]\n");
+  return 2;
+}
+
+}  // namespace
 
 int RunParse(const Args& args) {
   std::optional<std::string> file;
   std::optional<RecordFormat> format;
   std::string level(kFullMemberLevel);
+  std::string encoding;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     if (arg == "--format" && hasValue) {
       const std::string& name = args[++i];
-      if (name != "tagged" && name != "ngf") {
-        std::fprintf(stderr, "moyoscope parse: unknown format '%s' (tagged or ngf)\n",
+      RecordFormat chosen;
+      if (!FormatOfArgument(name, chosen)) {
+        std::fprintf(stderr, "moyoscope parse: unknown format '%s' (tagged, ngf, sgf or gib)\n",
                      name.c_str());
         return 2;
       }
-      format = name == "ngf" ? RecordFormat::Ngf : RecordFormat::Tagged;
+      format = chosen;
     } else if (arg == "--level" && hasValue) {
       level = args[++i];
+    } else if (arg == "--encoding" && hasValue) {
+      encoding = args[++i];
     } else if (!file && !arg.starts_with("--")) {
       file = arg;
     } else {
-      std::fprintf(stderr, "usage: moyoscope parse FILE [--format tagged|ngf] [--level L]\n");
-      return 2;
+      return Usage();
     }
   }
-  if (!file) {
-    std::fprintf(stderr, "usage: moyoscope parse FILE [--format tagged|ngf] [--level L]\n");
-    return 2;
-  }
-  const RecordFormat chosen = format.value_or(FormatOfName(*file));
+  if (!file) return Usage();
   auto record = std::make_unique<TGameRecord>();
-  const TReadResult result = LoadRecordFile(*file, chosen, level, *record);
-  if (result.failed) {
-    std::fprintf(stderr, "moyoscope parse: %s: %s\n", file->c_str(), result.error.c_str());
-    return 1;
-  }
-  std::cout << RecordToJson(*record, chosen, result.show).dump(2) << '\n';
-  return std::cout.good() ? 0 : 1;
+  const TRecordReadOptions options{format.value_or(FormatOfName(*file)), level, encoding};
+  const TRecordRead read = LoadRecordFile(*file, options, *record);
+  const bool usable = ReportLoad("parse", *file, read.result);
+  if (read.result.failed) return 1;
+  // What was read is printed even when it cannot be shown; the exit code says so.
+  std::cout << RecordToJson(*record, read.format, read.result.show, read.encoding).dump(2) << '\n';
+  return std::cout.good() && usable ? 0 : 1;
 }
 
 }  // namespace moyo::app

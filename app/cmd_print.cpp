@@ -83,7 +83,7 @@ int RunPrint(const Args& args) {
   auto record = std::make_unique<TGameRecord>();
   const TReadResult read =
       LoadRecordFile(parsed->file, FormatOfName(parsed->file), kFullMemberLevel, *record);
-  if (read.failed) return Fail(parsed->file + ": " + read.error);
+  if (!ReportLoad("print", parsed->file, read)) return 1;
   // The moves and header texts as the viewer's print button takes them.
   const TPrintSource source = RecordPrintSource(*record);
   const TMoveList& moves = source.moves;

@@ -1,4 +1,4 @@
-// moyoscope qna FILE --moves N -o OUT [--format tagged|ngf] [--level L]: the
+// moyoscope qna FILE --moves N -o OUT [--format tagged|ngf|sgf|gib] [--level L]: the
 // question-and-answer text for the record with N moves on the board.
 
 #include <charconv>
@@ -14,8 +14,9 @@ namespace moyo::app {
 namespace {
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: moyoscope qna FILE --moves N -o OUT [--format tagged|ngf] [--level L]\n");
+  std::fprintf(
+      stderr,
+      "usage: moyoscope qna FILE --moves N -o OUT [--format tagged|ngf|sgf|gib] [--level L]\n");
   return 2;
 }
 
@@ -43,9 +44,9 @@ int RunQna(const Args& args) {
     } else if (arg == "-o" && hasValue) {
       out = args[++i];
     } else if (arg == "--format" && hasValue) {
-      const std::string& name = args[++i];
-      if (name != "tagged" && name != "ngf") return Usage();
-      format = name == "ngf" ? RecordFormat::Ngf : RecordFormat::Tagged;
+      RecordFormat chosen;
+      if (!FormatOfArgument(args[++i], chosen)) return Usage();
+      format = chosen;
     } else if (arg == "--level" && hasValue) {
       level = args[++i];
     } else if (!file && !arg.starts_with("-")) {
@@ -59,10 +60,7 @@ int RunQna(const Args& args) {
   auto record = std::make_unique<TGameRecord>();
   const TReadResult result =
       LoadRecordFile(*file, format.value_or(FormatOfName(*file)), level, *record);
-  if (result.failed) {
-    std::fprintf(stderr, "moyoscope qna: %s: %s\n", file->c_str(), result.error.c_str());
-    return 1;
-  }
+  if (!ReportLoad("qna", *file, result)) return 1;
   const std::string error = ExportQnaRecord(*record, *moves, *out);
   if (!error.empty()) {
     std::fprintf(stderr, "moyoscope qna: %s\n", error.c_str());

@@ -70,16 +70,7 @@ int RunRender(const Args& args) {
 
   TGameRecord record;
   const TReadResult read = LoadRecordFile(*file, FormatOfName(*file), kFullMemberLevel, record);
-  if (read.failed) {
-    // Some reasons name the file already.
-    if (read.error.find(*file) != std::string::npos) {
-      std::fprintf(stderr, "moyoscope render: %s\n", read.error.c_str());
-    } else {
-      std::fprintf(stderr, "moyoscope render: cannot read %s: %s\n", file->c_str(),
-                   read.error.c_str());
-    }
-    return 1;
-  }
+  if (!ReportLoad("render", *file, read)) return 1;
 
   // Headless machines draw off screen.
   if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {

@@ -22,9 +22,12 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"parse", moyo::app::RunParse, "parse FILE [--format tagged|ngf] [--level L]"},
+    {"parse", moyo::app::RunParse,
+     "parse FILE [--format tagged|ngf|sgf|gib] [--encoding NAME] [--level L]"},
     {"qna", moyo::app::RunQna, "qna FILE --moves N -o OUT"},
-    {"gtp", moyo::app::RunGtp, "gtp"},
+    {"convert", moyo::app::RunConvert,
+     "convert FILE -o OUT.sgf [--format tagged|ngf|sgf|gib] [--encoding NAME]"},
+    {"gtp", moyo::app::RunGtp, "gtp  (GTP v2 on standard input; loadsgf FILE [MOVE])"},
     {"serve", moyo::app::RunServe, "serve DIR [--port N] [--bind ADDR]"},
     {"view", nullptr, "view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]"},
     {"register", nullptr, "register"},

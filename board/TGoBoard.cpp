@@ -82,6 +82,22 @@ void TGoBoard::SetHandicap(int Count, std::uint8_t Order) {
   }
 }
 
+void TGoBoard::SetToMove(std::uint8_t Colour) {
+  if (Colour != kBlack && Colour != kWhite) return;
+  ToMove_ = Colour;
+  Opponent_ = OtherColour(Colour);
+}
+
+void TGoBoard::SetupStone(int X, int Y, std::uint8_t Colour) {
+  if (MoveCount_ != 0 || !IsOnBoard(X, Y) || Colour > kWhite) return;
+  DisplayNumber_ = 0;
+  if (Colour == kEmpty) {
+    RemoveStone(X, Y);
+  } else {
+    SetPoint(X, Y, Colour);
+  }
+}
+
 bool TGoBoard::IsOnBoard(int X, int Y) const {
   return X >= 1 && X <= Size_ && Y >= 1 && Y <= Size_;
 }

@@ -44,6 +44,13 @@ class TGoBoard {
   // Puts Count handicap stones (2..19, on 9, 13 and 19 boards only) and gives White the move.
   // Order 0 puts the third stone top-left instead of bottom-right.
   void SetHandicap(int Count, std::uint8_t Order);
+  // Makes Colour (kBlack or kWhite) the side to move, for records with moves out of turn or
+  // a stated first player; any other value changes nothing.
+  void SetToMove(std::uint8_t Colour);
+  // Before the first move: puts a stone of Colour on (X, Y), or empties it with kEmpty, as
+  // part of the start position (no number, not in the line, no captures). Ignored off the
+  // board or once a move has been made.
+  void SetupStone(int X, int Y, std::uint8_t Colour);
   // True when 1 <= X, Y <= Size.
   bool IsOnBoard(int X, int Y) const;
   // True when the point is on the board and empty.
@@ -60,13 +67,15 @@ class TGoBoard {
 
   // --- Move history ---
 
-  // Replays move MoveCount + 1 under the rules; false at the end of the line, or when the
-  // stored move is refused (a damaged line), so replay loops always end.
+  // Replays move MoveCount + 1 under the rules, by the colour that played it; false at the
+  // end of the line, or when the stored move is refused (a damaged line), so replay loops
+  // always end.
   bool Forward();
   // Records a pass for the side to move; false (and OnMessage) when the history is full.
   // The line end stays: after a pass at the end, SetLastMove keeps it replayable.
   bool Pass();
-  // Takes back the current move and puts its captured stones back; false at the start.
+  // Takes back the current move and puts its captured stones back; the colour that played it
+  // is to move again. False at the start.
   bool Back();
   // Sets the end of the stored line (clamped to 0..500), to restore a saved line end.
   void SetLastMove(int N);

@@ -21,6 +21,8 @@ bool TGoBoard::Forward() {
   if (MoveCount_ >= LastMove_) return false;
   const int x = MoveHistory_[MoveCount_ + 1].X;
   const int y = MoveHistory_[MoveCount_ + 1].Y;
+  // A line with moves out of turn replays each move by the colour that played it.
+  SetToMove(MoveHistory_[MoveCount_ + 1].Colour);
   if (x == 0) return Pass();
   TMoveTestResult test;
   RunMoveTest(x, y, test);
@@ -50,6 +52,8 @@ bool TGoBoard::Back() {
   }
   const TMoveRecord taken = MoveHistory_[MoveCount_];
   --MoveCount_;
+  // The captured stones are the colour of the side that did not play the move.
+  if (taken.Colour == kBlack || taken.Colour == kWhite) SetToMove(OtherColour(taken.Colour));
   if (taken.X > 0) {
     RemoveStone(taken.X, taken.Y);
     // The stones the move took come back in the reverse of their removal order, in the colour
@@ -68,7 +72,7 @@ bool TGoBoard::Back() {
     }
     (ToMove_ == kBlack ? WhiteCaptures_ : BlackCaptures_) -= restored;
   }
-  SwapTurns();
+  SwapTurns();  // the colour that played the taken-back move is to move again
   const TMoveRecord& current = MoveHistory_[MoveCount_];
   if (!ShowNumbers_ && current.X > 0) SetNumber(current.X, current.Y, LastMoveMark);
   RaiseMove(false);

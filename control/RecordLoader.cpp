@@ -3,9 +3,9 @@
 #include <memory>
 #include <system_error>
 
-#include "record/NgfReader.h"
 #include "record/QnaExport.h"
-#include "record/TaggedReader.h"
+#include "record/ReadNotice.h"
+#include "record/RecordDispatch.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -33,14 +33,21 @@ TLoadResult LoadRecord(TRecordLoadTarget& target, platform::HttpClient& http,
     return Outcome(TLoadOutcome::NoSuchRecord);
   }
 
+  // The road names the reader it expects; a body that is plainly another format goes to its own.
   auto fresh = std::make_unique<TGameRecord>();
-  const TReadResult read = ReadsNgf(road) ? ReadNgfRecord(*fresh, download.body)
-                                          : ReadTaggedRecord(*fresh, download.body, level);
-  if (read.failed) return Outcome(TLoadOutcome::ReadFailed, read.error);
-  if (!read.show) return Outcome(TLoadOutcome::NotApplied);
+  const TRecordReadOptions options{
+      ReadsNgf(road) ? TRecordFormat::Ngf : TRecordFormat::Tagged, level, {}};
+  const TReadResult read = ReadRecordBody(*fresh, download.body, options).result;
+  const std::string notice = NoticesText(read.notices);
+  if (read.failed || !read.show) {
+    if (!notice.empty()) target.ShowNotice(notice);
+    return read.failed ? Outcome(TLoadOutcome::ReadFailed, read.error)
+                       : Outcome(TLoadOutcome::NotApplied);
+  }
 
   target.Record() = std::move(*fresh);
   target.ApplyRecord();
+  if (!notice.empty()) target.ShowNotice(notice);
   return Outcome(TLoadOutcome::Applied);
 }
 

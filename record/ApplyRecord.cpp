@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "record/RecordReplay.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -30,9 +31,7 @@ void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
   std::array<int, kMaxRecordMoves> line{};  // record index of each stored entry
   int length = 0;
   for (int i = 0; i < moves; ++i) {
-    const TRecordMove& move = record.moves[i];
-    const bool stored = move.x == 0 ? board.Pass() : board.PlayMove(move.x, move.y, false);
-    if (stored) line[length++] = i;
+    if (EnterRecordMove(board, record.moves[i], false)) line[length++] = i;
   }
   // A pass does not extend the stored line by itself; passes at the end stay replayable.
   board.SetLastMove(board.MoveCount());
@@ -43,14 +42,7 @@ void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
   const int shown = board.MoveCount();
   if (shown < board.LastMove() && shown < length) {
     board.SetLastMove(shown);
-    for (int i = line[shown] + 1; i < moves; ++i) {
-      const TRecordMove& move = record.moves[i];
-      if (move.x == 0) {
-        board.Pass();
-      } else {
-        board.PlayMove(move.x, move.y, true);
-      }
-    }
+    for (int i = line[shown] + 1; i < moves; ++i) EnterRecordMove(board, record.moves[i], true);
     board.SetLastMove(board.MoveCount());
   }
   BackToStart(board);
@@ -87,9 +79,9 @@ TCaptureLabels CaptureLabels(const TMoveInfo& info) {
 void ApplyRecord(TGameRecord& record, std::string_view level, TGoBoard& board, TRecordView& view) {
   TGiboInfo& info = record.info;
   view.SetHandicapByte(static_cast<std::uint8_t>(info.handicap & 0xFF));
-  board.NewGame(19);
+  board.NewGame(record.boardSize);
   view.BoardCleared();
-  board.SetHandicap(info.handicap, 1);
+  PlaceStartStones(record, board);
 
   view.SetEventName(info.title);
   info.komi = HandicapTerms(info);

@@ -2,14 +2,16 @@
 
 namespace moyo {
 
-std::optional<std::int32_t> ParseDecimal(std::string_view text) {
-  auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+std::optional<std::int32_t> ParseDecimal(std::string_view text, TDecimalForm form) {
   bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
+  if (form == TDecimalForm::Padded) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+      negative = text.front() == '-';
+      text.remove_prefix(1);
+    }
   }
   if (text.empty()) return std::nullopt;
   std::int64_t value = 0;

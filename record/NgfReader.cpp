@@ -4,6 +4,7 @@
 #include <string>
 
 #include "record/Decimal.h"
+#include "record/GameTime.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -11,8 +12,6 @@ namespace {
 
 constexpr int kNoneMessage = 9;        // "없음"
 constexpr int kUnlimitedMessage = 10;  // "무제한"
-constexpr int kMinutesMessage = 11;    // "분"
-constexpr int kHoursMessage = 12;      // "시간"
 constexpr std::size_t kMoveLineBytes = 7;
 
 // The part of a line before its first blank; empty when it has none.
@@ -47,31 +46,29 @@ void ReadByoyomi(std::string_view line, TGiboInfo& info) {
   info.byoyomiCount = blank == std::string_view::npos ? line : line.substr(blank + 1);
 }
 
-// Minutes as the viewer writes them: "45분", "1시간", "1시간30분".
-std::string FormatMinutes(std::int32_t minutes) {
-  const std::int32_t hours = minutes / 60;
-  const std::int32_t rest = minutes % 60;
-  if (hours == 0) return std::to_string(rest) + Message(kMinutesMessage);
-  if (rest == 0) return std::to_string(hours) + Message(kHoursMessage);
-  return std::to_string(hours) + Message(kHoursMessage) + std::to_string(rest) +
-         Message(kMinutesMessage);
-}
-
 TReadResult NotDecimal(const char* what) {
   return ReadFailure(std::string("the NGF ") + what + " is not a decimal number");
+}
+
+// A text that lacks lines or ends early: what was read stays and is shown, with a notice.
+TReadResult EndsEarly() {
+  TReadResult result;
+  result.notices.push_back({TNoticeKind::EndsEarly});
+  return result;
 }
 
 }  // namespace
 
 std::string_view ReadNgfLine(std::string_view& text) {
-  const std::size_t cr = text.find('\r');
-  if (cr == std::string_view::npos) {
+  const std::size_t end = text.find_first_of("\r\n");
+  if (end == std::string_view::npos) {
     const std::string_view line = text;
     text = {};
     return line;
   }
-  const std::string_view line = text.substr(0, cr);
-  text.remove_prefix(std::min(cr + 2, text.size()));
+  const std::string_view line = text.substr(0, end);
+  // A CR takes the byte after it (the LF of CR LF) along; an LF alone ends the line.
+  text.remove_prefix(std::min(end + (text[end] == '\r' ? 2 : 1), text.size()));
   return line;
 }
 
@@ -83,7 +80,7 @@ TReadResult ReadNgfRecord(TGameRecord& record, std::string_view text) {
     if (text.empty()) {
       // The header ends early: no move was read.
       record.moveCount = 0;
-      return {};
+      return EndsEarly();
     }
     const std::string_view line = ReadNgfLine(text);
     switch (lineNo) {
@@ -91,7 +88,11 @@ TReadResult ReadNgfRecord(TGameRecord& record, std::string_view text) {
         info.title = line;
         break;
       case 2:
-        break;  // the board size; the viewer always shows 19 lines
+        if (const auto size = ParseDecimal(line);
+            size && *size >= kMinRecordBoardSize && *size <= kMaxRecordBoardSize) {
+          record.boardSize = static_cast<std::uint8_t>(*size);
+        }
+        break;
       case 3:
         ReadPlayer(line, info.whiteName, info.whiteRank);
         break;
@@ -123,7 +124,7 @@ TReadResult ReadNgfRecord(TGameRecord& record, std::string_view text) {
         }
         const auto minutes = ParseDecimal(line);
         if (!minutes) return NotDecimal("main time (line 10)");
-        info.mainTime = FormatMinutes(*minutes);
+        info.mainTime = MinutesText(*minutes);
         break;
       }
       case 11:
@@ -133,14 +134,25 @@ TReadResult ReadNgfRecord(TGameRecord& record, std::string_view text) {
         const auto count = ParseDecimal(line);
         if (!count) return NotDecimal("move count (line 12)");
         record.moveCount = 0;
-        for (std::int32_t n = 0; n < *count && !text.empty() && n < kMaxRecordMoves; ++n) {
+        bool shortLine = false;
+        std::int32_t n = 0;
+        for (; n < *count && !text.empty() && n < kMaxRecordMoves; ++n) {
           const std::string_view move = ReadNgfLine(text);
           // A line too short to hold a colour and a point carries no readable move.
-          if (move.size() < kMoveLineBytes) continue;
+          if (move.size() < kMoveLineBytes) {
+            shortLine = true;
+            continue;
+          }
           record.AddMove({static_cast<std::uint8_t>(move[5] - 'A'),
                           static_cast<std::uint8_t>(move[6] - 'A'),
                           move[4] == 'B' ? kRecordBlack : kRecordWhite});
         }
+        if (n < *count && n >= kMaxRecordMoves && !text.empty()) {
+          TReadResult result;
+          result.notices.push_back({TNoticeKind::MovesCut, kMaxRecordMoves});
+          return result;
+        }
+        if (shortLine || n < *count) return EndsEarly();
         break;
       }
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "board/TextCodes.h"
+#include "record/Decimal.h"
 
 namespace moyo {
 namespace {
@@ -18,19 +19,48 @@ bool IsUpper(char c) {
 }
 
 // A point letter of the diagram string: "A" + the coordinate, counted from 1.
-char PointLetter(char lower) {
-  return static_cast<char>('A' + (lower - 'a' + 1));
+char PointLetter(int coordinate) {
+  return static_cast<char>('A' + coordinate);
+}
+
+// The coordinate of a lower-case point letter of a record: "a" is 1.
+int Coordinate(char lower) {
+  return lower - 'a' + 1;
 }
 
 }  // namespace
 
+void AppendDiagramMove(std::string& moves, int x, int y) {
+  moves += PointLetter(x);
+  moves += PointLetter(y);
+}
+
+void AppendDiagramLabel(std::string& labels, int x, int y, int letter) {
+  AppendDiagramMove(labels, x, y);
+  labels += EncodeNumber2(kLabelMarkBase + letter);
+}
+
+std::string DiagramString(int start, int moveCount, std::string_view moves, int labelCount,
+                          std::string_view labels, std::string_view note) {
+  if (moveCount == 0) return {};
+  std::string out = EncodeNumber2(start);
+  out += EncodeNumber2(moveCount);
+  out += moves;
+  out += kSeparator;
+  if (labelCount > 0) {
+    out += EncodeNumber2(labelCount);
+    out += labels;
+  }
+  out += kSeparator;
+  out += note;
+  return out;
+}
+
 std::string EncodeDiagram(std::string_view value) {
   enum class State { Skip, Name, Start, Between, Point, Note };
   State state = State::Skip;
-  std::string tag;  // capitals of a tag name before the start number
-  // The start number's digits, read as they come; an empty or oversized one is no number.
-  std::int64_t startDigits = 0;
-  int digitCount = 0;
+  std::string tag;          // capitals of a tag name before the start number
+  std::string startDigits;  // the start number as read; an empty or oversized one is no number
   int start = 0;
   // A point value: only its first three letters matter, but all are counted.
   char pointTag = 0;
@@ -57,8 +87,7 @@ std::string EncodeDiagram(std::string_view value) {
         } else if (c == '[') {
           if (tag == "PT") {
             tag.clear();
-            startDigits = 0;
-            digitCount = 0;
+            startDigits.clear();
             state = State::Start;
           }
         } else {
@@ -67,10 +96,12 @@ std::string EncodeDiagram(std::string_view value) {
         break;
       case State::Start:
         if (c >= '0' && c <= '9') {
-          if (startDigits <= INT32_MAX) startDigits = startDigits * 10 + (c - '0');
-          ++digitCount;
-        } else if (c == ']' && digitCount > 0 && startDigits <= INT32_MAX) {
-          start = static_cast<int>(startDigits);
+          // Leading zeros add nothing; beyond twelve digits the number is too large anyway.
+          if (startDigits == "0") startDigits.clear();
+          if (startDigits.size() < 12) startDigits += c;
+        } else if (const auto number = ParseDecimal(startDigits, TDecimalForm::Digits);
+                   c == ']' && number) {
+          start = *number;
           state = State::Between;
         } else {
           stop = true;  // not a start number: the diagram cannot be placed
@@ -107,16 +138,14 @@ std::string EncodeDiagram(std::string_view value) {
             // A label needs its letter as the third byte; without one there is nothing to draw.
             if (letterCount >= 3 && labelCount < kMaxDiagramLabels) {
               ++labelCount;
-              labels += PointLetter(letters[0]);
-              labels += PointLetter(letters[1]);
-              labels += EncodeNumber2(kLabelMarkBase + (letters[2] - 'a'));
+              AppendDiagramLabel(labels, Coordinate(letters[0]), Coordinate(letters[1]),
+                                 letters[2] - 'a');
             }
           } else {
             ++seen;
             if (seen >= start && keptMoves < kMaxDiagramMoves) {
               ++keptMoves;
-              moves += PointLetter(letters[0]);
-              moves += PointLetter(letters[1]);
+              AppendDiagramMove(moves, Coordinate(letters[0]), Coordinate(letters[1]));
             }
           }
           state = State::Between;
@@ -137,18 +166,7 @@ std::string EncodeDiagram(std::string_view value) {
     }
   }
 
-  if (keptMoves == 0) return {};
-  std::string out = EncodeNumber2(start);
-  out += EncodeNumber2(keptMoves);
-  out += moves;
-  out += kSeparator;
-  if (labelCount > 0) {
-    out += EncodeNumber2(labelCount);
-    out += labels;
-  }
-  out += kSeparator;
-  out += note;
-  return out;
+  return DiagramString(start, keptMoves, moves, labelCount, labels, note);
 }
 
 }  // namespace moyo

@@ -258,6 +258,7 @@ const TCommand kCommands[] = {
        Quit = true;
        return Success();
      }},
+    {"loadsgf", nullptr},  // answered by the engine, which holds the loader
     {"moyo-forward", [](TGoBoard& Board, const Words&,
                         bool&) { return Success(Board.Forward() ? "true" : "false"); }},
     {"moyo-back",
@@ -270,6 +271,18 @@ const TCommand kCommands[] = {
                       std::to_string(Board.WhiteCaptures()));
      }},
 };
+
+// "loadsgf FILE [MOVE]": the colour to move in the loaded position. A file name holds no blank.
+TReply LoadFileCommand(const TGtpEngine::TRecordLoader& Loader, TGoBoard& Board,
+                       const Words& Args) {
+  int beforeMove = 0;
+  if (Args.empty() || Args.size() > 2 || (Args.size() == 2 && !ParseInt(Args[1], beforeMove))) {
+    return SyntaxError();
+  }
+  std::string error = "cannot load files";
+  if (!Loader || !Loader(std::string(Args[0]), beforeMove, Board, error)) return Failure(error);
+  return Success(ColourName(Board.ToMove()));
+}
 
 const TCommand* FindCommand(std::string_view Name) {
   for (const TCommand& command : kCommands) {
@@ -326,11 +339,13 @@ std::string TGtpEngine::Execute(std::string_view Line) {
   const TCommand* command = FindCommand(words.front());
   if (!command) return Response(id, Failure("unknown command"));
   const Words args(words.begin() + 1, words.end());
+  if (command->Name == "loadsgf") return Response(id, LoadFileCommand(LoadRecord, Board_, args));
   return Response(id, Run(*command, Board_, args, Quit_));
 }
 
-int RunSession(std::istream& In, std::ostream& Out) {
+int RunSession(std::istream& In, std::ostream& Out, TGtpEngine::TRecordLoader Loader) {
   TGtpEngine engine;
+  engine.LoadRecord = std::move(Loader);
   std::string line;
   char c = 0;
   // Reads by character and keeps at most one byte past the limit, so a line without end

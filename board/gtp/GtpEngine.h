@@ -2,6 +2,7 @@
 // A Go Text Protocol (version 2) engine over one board model, so standard Go tools can drive
 // the rules engine. Vertices are standard: columns A..T without I, row 1 at the bottom.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -20,6 +21,13 @@ class TGtpEngine {
   // The board the commands play on.
   const TGoBoard& Board() const { return Board_; }
 
+  // Loads the record file Path onto Board for "loadsgf": the position after its main line,
+  // or before move BeforeMove when that is above 0. False with Error when it cannot.
+  using TRecordLoader = std::function<bool(const std::string& Path, int BeforeMove, TGoBoard& Board,
+                                           std::string& Error)>;
+  // Empty by default: "loadsgf" then answers that no files can be read.
+  TRecordLoader LoadRecord;
+
  private:
   TGoBoard Board_;
   bool Quit_ = false;
@@ -30,7 +38,8 @@ int ColumnOfLetter(char Letter);
 // The vertex text of board point (X, Y) on a board of Size lines.
 std::string VertexText(int X, int Y, int Size);
 
-// Answers the commands read from In on Out until quit or end of input; returns 0.
-int RunSession(std::istream& In, std::ostream& Out);
+// Answers the commands read from In on Out until quit or end of input; returns 0. Loader
+// serves "loadsgf".
+int RunSession(std::istream& In, std::ostream& Out, TGtpEngine::TRecordLoader Loader = {});
 
 }  // namespace moyo::gtp

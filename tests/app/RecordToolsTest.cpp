@@ -58,7 +58,7 @@ TEST(RecordToolsTest, JsonHasTheModelInUtf8WithInvalidBytesReplaced) {
   EXPECT_EQ(json["comments"][2]["text"], "ABADREEDDR\\!ABDEXD\\!참고도 설명");
   std::string keys;
   for (const auto& [key, value] : json.items()) keys += key + " ";
-  EXPECT_EQ(keys, "format show info moves comments ");
+  EXPECT_EQ(keys, "format show boardSize info moves setup comments ");
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ TEST(ApplyRecordTest, RefusedMovesAreLeftOutAndTheRestStaysReachable) {
   }
   EXPECT_EQ(t.board->MoveCount(), 4);
   EXPECT_EQ(t.board->Point(3, 3), kWhite);
-  EXPECT_EQ(t.board->Point(2, 2), kWhite);  // the board alternates colours itself
+  EXPECT_EQ(t.board->Point(2, 2), kBlack);  // each move keeps the colour its record gives it
   EXPECT_EQ(t.board->Point(10, 10), kBlack);
 }
 
