@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "platform/Text.h"
 #include "record/ReadNotice.h"
+#include "record/RecordReplay.h"
 
 namespace moyo::app {
 
@@ -59,6 +61,19 @@ TRecordRead LoadRecordFile(const std::string& path, const TRecordReadOptions& op
 TReadResult LoadRecordFile(const std::string& path, RecordFormat format, std::string_view level,
                            TGameRecord& record) {
   return LoadRecordFile(path, TRecordReadOptions{format, level, {}}, record).result;
+}
+
+bool LoadRecordOnBoard(const std::string& path, int beforeMove, TGoBoard& board,
+                       std::string& error) {
+  auto record = std::make_unique<TGameRecord>();
+  const TRecordRead read =
+      LoadRecordFile(path, {FormatOfName(path), kFullMemberLevel, {}}, *record);
+  if (read.result.failed || !read.result.show || NothingRead(*record)) {
+    error = read.result.failed ? read.result.error : "cannot read " + path;
+    return false;
+  }
+  ReplayRecord(*record, beforeMove > 0 ? beforeMove - 1 : kMaxRecordMoves, board);
+  return true;
 }
 
 bool ReportLoad(std::string_view command, const std::string& path, const TReadResult& result) {

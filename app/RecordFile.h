@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/TGoBoard.h"
 #include "record/RecordDispatch.h"
 #include "record/TGameRecord.h"
 #include "record/TReadResult.h"
@@ -32,6 +33,12 @@ TRecordRead LoadRecordFile(const std::string& path, const TRecordReadOptions& op
                            TGameRecord& record);
 TReadResult LoadRecordFile(const std::string& path, RecordFormat format, std::string_view level,
                            TGameRecord& record);
+
+// GTP "loadsgf": reads the record file `path` and puts on `board` the position after its
+// main line, or before move `beforeMove` when that is above 0. False with `error` when
+// nothing could be read.
+bool LoadRecordOnBoard(const std::string& path, int beforeMove, TGoBoard& board,
+                       std::string& error);
 
 // Prints the load's failure and notices on standard error as "moyoscope COMMAND: FILE: ...";
 // returns whether anything was read that the command can use.

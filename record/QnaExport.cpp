@@ -40,6 +40,19 @@ constexpr HandicapStone kHandicapStones[] = {
     {"PMAABNNAA", [](int n) { return n >= 10; }},
 };
 
+// "PMAA", the colour, the point as letters from "A" (a pass is "AA"), "AA".
+std::string MoveLine(const TRecordMove& move) {
+  return {'P',
+          'M',
+          'A',
+          'A',
+          move.colour == kRecordBlack ? 'B' : 'W',
+          static_cast<char>('A' + move.x),
+          static_cast<char>('A' + move.y),
+          'A',
+          'A'};
+}
+
 std::string SystemError(const std::string& what, const std::string& path) {
   return what + " " + path + ": " + std::strerror(errno);
 }
@@ -55,23 +68,14 @@ std::string QnaText(const TGameRecord& record, int shownMoves) {
   AddLine(out, info.blackName);
   AddLine(out, info.blackRank);
   AddLine(out, std::to_string(info.handicap));
+  // Setup stones stand where the handicap stones would, written as the same stone lines.
+  const int setup = std::clamp(record.setupCount, 0, kMaxSetupStones);
+  for (int i = 0; i < setup; ++i) AddLine(out, MoveLine(record.setup[i]));
   for (const HandicapStone& stone : kHandicapStones) {
-    if (stone.present(info.handicap)) AddLine(out, stone.line);
+    if (setup == 0 && stone.present(info.handicap)) AddLine(out, stone.line);
   }
   AddLine(out, std::to_string(moves));
-  for (int i = 0; i < moves; ++i) {
-    const TRecordMove& move = record.moves[i];
-    const char line[] = {'P',
-                         'M',
-                         'A',
-                         'A',
-                         move.colour == kRecordBlack ? 'B' : 'W',
-                         static_cast<char>('A' + move.x),
-                         static_cast<char>('A' + move.y),
-                         'A',
-                         'A'};
-    AddLine(out, std::string_view(line, sizeof line));
-  }
+  for (int i = 0; i < moves; ++i) AddLine(out, MoveLine(record.moves[i]));
   return out;
 }
 

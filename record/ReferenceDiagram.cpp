@@ -56,117 +56,172 @@ std::string DiagramString(int start, int moveCount, std::string_view moves, int 
   return out;
 }
 
-std::string EncodeDiagram(std::string_view value) {
-  enum class State { Skip, Name, Start, Between, Point, Note };
-  State state = State::Skip;
-  std::string tag;          // capitals of a tag name before the start number
-  std::string startDigits;  // the start number as read; an empty or oversized one is no number
-  int start = 0;
-  // A point value: only its first three letters matter, but all are counted.
-  char pointTag = 0;
-  std::array<char, 3> letters{};
-  int letterCount = 0;
-  int seen = 0;
-  int keptMoves = 0;
-  int labelCount = 0;
-  std::string moves;
-  std::string labels;
-  std::string noteText;  // the note being read
-  std::string note;      // the last complete note
+namespace {
 
-  bool stop = false;
-  for (std::size_t i = 0; i < value.size() && !stop; ++i) {
-    const char c = value[i];
-    switch (state) {
+// The walk over a diagram tag's value: its state and one function per state, each taking
+// the byte at `at_`; any of them may stop the walk, which keeps what was gathered.
+class TDiagramWalk {
+ public:
+  explicit TDiagramWalk(std::string_view value) : value_(value) {}
+
+  std::string Run();
+
+ private:
+  enum class State { Skip, Name, Start, Between, Point, Note };
+
+  void Skip(char c);
+  void Name(char c);
+  void Start(char c);
+  void Between(char c);
+  void Point(char c);
+  void Note();
+  void EndPoint();
+
+  std::string_view value_;
+  std::size_t at_ = 0;
+  State state_ = State::Skip;
+  bool stop_ = false;
+  std::string tag_;          // capitals of a tag name before the start number
+  std::string startDigits_;  // the start number as read; an empty or oversized one is no number
+  int start_ = 0;
+  // A point value: only its first three letters matter, but all are counted.
+  char pointTag_ = 0;
+  std::array<char, 3> letters_{};
+  int letterCount_ = 0;
+  int seen_ = 0;
+  int keptMoves_ = 0;
+  int labelCount_ = 0;
+  std::string moves_;
+  std::string labels_;
+  std::string noteText_;  // the note being read
+  std::string note_;      // the last complete note
+};
+
+std::string TDiagramWalk::Run() {
+  for (at_ = 0; at_ < value_.size() && !stop_; ++at_) {
+    const char c = value_[at_];
+    switch (state_) {
       case State::Skip:
-        if (c == ']') state = State::Name;
+        Skip(c);
         break;
       case State::Name:
-        if (IsUpper(c)) {
-          tag += c;
-        } else if (c == '[') {
-          if (tag == "PT") {
-            tag.clear();
-            startDigits.clear();
-            state = State::Start;
-          }
-        } else {
-          stop = true;
-        }
+        Name(c);
         break;
       case State::Start:
-        if (c >= '0' && c <= '9') {
-          // Leading zeros add nothing; beyond twelve digits the number is too large anyway.
-          if (startDigits == "0") startDigits.clear();
-          if (startDigits.size() < 12) startDigits += c;
-        } else if (const auto number = ParseDecimal(startDigits, TDecimalForm::Digits);
-                   c == ']' && number) {
-          start = *number;
-          state = State::Between;
-        } else {
-          stop = true;  // not a start number: the diagram cannot be placed
-        }
+        Start(c);
         break;
       case State::Between:
-        if (c == ')') {
-          state = State::Skip;
-        } else if (c == ';') {
-          pointTag = 0;
-          letterCount = 0;
-          state = State::Point;
-        } else if (c == 'C') {
-          noteText.clear();
-          state = State::Note;
-        } else {
-          stop = true;
-        }
+        Between(c);
         break;
       case State::Point:
-        if (c == 'B' || c == 'L' || c == 'W') {
-          pointTag = c;
-        } else if (c == '[') {
-          letterCount = 0;
-        } else if (IsLower(c)) {
-          if (letterCount < 3) letters[letterCount] = c;
-          ++letterCount;
-        } else if (c == ']') {
-          if (letterCount < 2) {
-            stop = true;
-            break;
-          }
-          if (pointTag == 'L') {
-            // A label needs its letter as the third byte; without one there is nothing to draw.
-            if (letterCount >= 3 && labelCount < kMaxDiagramLabels) {
-              ++labelCount;
-              AppendDiagramLabel(labels, Coordinate(letters[0]), Coordinate(letters[1]),
-                                 letters[2] - 'a');
-            }
-          } else {
-            ++seen;
-            if (seen >= start && keptMoves < kMaxDiagramMoves) {
-              ++keptMoves;
-              AppendDiagramMove(moves, Coordinate(letters[0]), Coordinate(letters[1]));
-            }
-          }
-          state = State::Between;
-        }
+        Point(c);
         break;
-      case State::Note: {
-        // Everything up to the closing "]" is the note; an opening "[" is dropped.
-        std::size_t end = i;
-        while (end < value.size() && value[end] != '[' && value[end] != ']') ++end;
-        noteText.append(value.substr(i, end - i));
-        i = end;
-        if (i < value.size() && value[i] == ']') {
-          note = noteText;
-          state = State::Between;
-        }
+      case State::Note:
+        Note();
         break;
-      }
     }
   }
+  return DiagramString(start_, keptMoves_, moves_, labelCount_, labels_, note_);
+}
 
-  return DiagramString(start, keptMoves, moves, labelCount, labels, note);
+void TDiagramWalk::Skip(char c) {
+  if (c == ']') state_ = State::Name;  // past the diagram tag's own value
+}
+
+void TDiagramWalk::Name(char c) {
+  if (IsUpper(c)) {
+    tag_ += c;
+  } else if (c == '[') {
+    if (tag_ == "PT") {
+      tag_.clear();
+      startDigits_.clear();
+      state_ = State::Start;
+    }
+  } else {
+    stop_ = true;
+  }
+}
+
+void TDiagramWalk::Start(char c) {
+  if (c >= '0' && c <= '9') {
+    // Leading zeros add nothing; beyond twelve digits the number is too large anyway.
+    if (startDigits_ == "0") startDigits_.clear();
+    if (startDigits_.size() < 12) startDigits_ += c;
+  } else if (const auto number = ParseDecimal(startDigits_, TDecimalForm::Digits);
+             c == ']' && number) {
+    start_ = *number;
+    state_ = State::Between;
+  } else {
+    stop_ = true;  // not a start number: the diagram cannot be placed
+  }
+}
+
+void TDiagramWalk::Between(char c) {
+  if (c == ')') {
+    state_ = State::Skip;
+  } else if (c == ';') {
+    pointTag_ = 0;
+    letterCount_ = 0;
+    state_ = State::Point;
+  } else if (c == 'C') {
+    noteText_.clear();
+    state_ = State::Note;
+  } else {
+    stop_ = true;
+  }
+}
+
+void TDiagramWalk::Point(char c) {
+  if (c == 'B' || c == 'L' || c == 'W') {
+    pointTag_ = c;
+  } else if (c == '[') {
+    letterCount_ = 0;
+  } else if (IsLower(c)) {
+    if (letterCount_ < 3) letters_[letterCount_] = c;
+    ++letterCount_;
+  } else if (c == ']') {
+    EndPoint();
+  }
+}
+
+void TDiagramWalk::EndPoint() {
+  if (letterCount_ < 2) {
+    stop_ = true;
+    return;
+  }
+  if (pointTag_ == 'L') {
+    // A label needs its letter as the third byte; without one there is nothing to draw.
+    if (letterCount_ >= 3 && labelCount_ < kMaxDiagramLabels) {
+      ++labelCount_;
+      AppendDiagramLabel(labels_, Coordinate(letters_[0]), Coordinate(letters_[1]),
+                         letters_[2] - 'a');
+    }
+  } else {
+    ++seen_;
+    if (seen_ >= start_ && keptMoves_ < kMaxDiagramMoves) {
+      ++keptMoves_;
+      AppendDiagramMove(moves_, Coordinate(letters_[0]), Coordinate(letters_[1]));
+    }
+  }
+  state_ = State::Between;
+}
+
+void TDiagramWalk::Note() {
+  // Everything up to the closing "]" is the note; an opening "[" is dropped.
+  std::size_t end = at_;
+  while (end < value_.size() && value_[end] != '[' && value_[end] != ']') ++end;
+  noteText_.append(value_.substr(at_, end - at_));
+  at_ = end;
+  if (at_ < value_.size() && value_[at_] == ']') {
+    note_ = noteText_;
+    state_ = State::Between;
+  }
+}
+
+}  // namespace
+
+std::string EncodeDiagram(std::string_view value) {
+  return TDiagramWalk(value).Run();
 }
 
 }  // namespace moyo

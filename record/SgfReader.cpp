@@ -9,9 +9,13 @@
 #include "record/RecordReplay.h"
 #include "record/ReferenceDiagram.h"
 #include "record/SgfTree.h"
+#include "resources/Messages.h"
 
 namespace moyo {
 namespace {
+
+constexpr int kSecondsMessage = 18;  // "초"
+constexpr int kTimesMessage = 19;    // "회"
 
 // A commentary item before the items are put in the record's order.
 struct TPendingItem {
@@ -57,25 +61,34 @@ std::optional<std::int64_t> WholeSeconds(std::string_view value) {
   return *number;
 }
 
-// Byo-yomi from an OT value of the usual forms "5x30 byo-yomi" and "30초 3회" (the latter
-// in CP949: digits, two bytes, blank, digits, two bytes).
+// Byo-yomi from an OT value of the usual forms: "5x30 byo-yomi" (periods x seconds) and
+// "30초 5회" (seconds, then periods, as the information line writes them).
 bool ReadOvertime(std::string_view value, TGiboInfo& info) {
   value = Trimmed(value);
-  auto digitsAt = [&value](std::size_t from) {
+  auto digitsFrom = [&value](std::size_t from) {
     std::size_t end = from;
     while (end < value.size() && value[end] >= '0' && value[end] <= '9') ++end;
     return end;
   };
-  const std::size_t first = digitsAt(0);
+  const std::size_t first = digitsFrom(0);
   if (first == 0 || first >= value.size()) return false;
   if (value[first] == 'x' || value[first] == 'X') {
-    const std::size_t second = digitsAt(first + 1);
+    const std::size_t second = digitsFrom(first + 1);
     if (second == first + 1) return false;
     info.byoyomiCount = std::string(value.substr(0, first));
     info.byoyomiTime = std::string(value.substr(first + 1, second - first - 1));
     return true;
   }
-  return false;
+  const std::string& seconds = Message(kSecondsMessage);
+  const std::string& times = Message(kTimesMessage);
+  if (!value.substr(first).starts_with(seconds)) return false;
+  std::size_t countStart = first + seconds.size();
+  while (countStart < value.size() && value[countStart] == ' ') ++countStart;
+  const std::size_t countEnd = digitsFrom(countStart);
+  if (countEnd == countStart || value.substr(countEnd) != times) return false;
+  info.byoyomiTime = std::string(value.substr(0, first));
+  info.byoyomiCount = std::string(value.substr(countStart, countEnd - countStart));
+  return true;
 }
 
 class TSgfRecordBuilder {
@@ -111,7 +124,8 @@ class TSgfRecordBuilder {
   bool hasHandicap_ = false;
   std::vector<TPendingItem> items_;
   std::int32_t sequence_ = 0;
-  std::string eventTitle_;
+  std::string event_;
+  std::string round_;
   std::string gameName_;
 };
 
@@ -128,34 +142,45 @@ void TSgfRecordBuilder::ReadHeader(std::int32_t node) {
       {"RE", &TGiboInfo::result},      {"GK", &TGiboInfo::recordKind},
       {"YT", &TGiboInfo::byoyomiTime}, {"YC", &TGiboInfo::byoyomiCount},
   };
-  for (const TTextField& field : kFields) {
-    if (Has(node, field.id)) info.*field.field = Text(node, field.id, true);
+  // One pass over the node's properties: most nodes hold a move and a comment only.
+  const TSgfNode& n = tree_.nodes[node];
+  for (std::uint32_t p = 0; p < n.propertyCount; ++p) {
+    const TSgfProperty& property = tree_.properties[n.firstProperty + p];
+    const std::string_view id = property.Id();
+    if (id.size() != 2) continue;
+    const std::string_view raw = tree_.values[property.first];
+    const auto field = std::find_if(std::begin(kFields), std::end(kFields),
+                                    [id](const TTextField& f) { return f.id == id; });
+    if (field != std::end(kFields)) {
+      info.*field->field = SgfText(raw, true);
+    } else if (id == "SM") {
+      info.summary = SgfText(raw, false);
+    } else if (id == "EV") {
+      event_ = SgfText(raw, true);
+    } else if (id == "RO") {
+      round_ = SgfText(raw, true);
+    } else if (id == "GN") {
+      gameName_ = SgfText(raw, true);
+    } else if (id == "KM") {
+      info.komi = Trimmed(SgfText(raw, true));
+    } else if (id == "HA") {
+      const auto count = ParseDecimal(SgfText(raw, true));
+      hasHandicap_ = count.has_value();
+      info.handicap = count ? static_cast<std::uint16_t>(std::clamp(*count, 0, 0xFFFF)) : 0;
+    } else if (id == "TM") {
+      const std::string value = SgfText(raw, true);
+      const auto seconds = WholeSeconds(value);
+      info.mainTime = seconds ? SecondsText(*seconds) : value;
+    } else if (id == "OT") {
+      ReadOvertime(SgfText(raw, true), info);
+    } else if (id == "PL") {
+      const std::string player = SgfText(raw, true);
+      if (player == "B" || player == "b" || player == "1") record_.firstColour = kRecordBlack;
+      if (player == "W" || player == "w" || player == "2") record_.firstColour = kRecordWhite;
+    } else if (id == "GC") {
+      AddText(0, "[0] " + SgfText(raw, false));
+    }
   }
-  if (Has(node, "SM")) info.summary = Text(node, "SM", false);
-  if (Has(node, "EV")) eventTitle_ = Text(node, "EV", true);
-  if (Has(node, "RO")) {
-    const std::string round = Text(node, "RO", true);
-    eventTitle_ += eventTitle_.empty() || round.empty() ? round : " " + round;
-  }
-  if (Has(node, "GN")) gameName_ = Text(node, "GN", true);
-  if (Has(node, "KM")) info.komi = Trimmed(Text(node, "KM", true));
-  if (Has(node, "HA")) {
-    const auto count = ParseDecimal(Text(node, "HA", true));
-    hasHandicap_ = count.has_value();
-    info.handicap = count ? static_cast<std::uint16_t>(std::clamp(*count, 0, 0xFFFF)) : 0;
-  }
-  if (Has(node, "TM")) {
-    const std::string value = Text(node, "TM", true);
-    const auto seconds = WholeSeconds(value);
-    info.mainTime = seconds ? SecondsText(*seconds) : value;
-  }
-  if (Has(node, "OT")) ReadOvertime(Text(node, "OT", true), info);
-  if (Has(node, "PL")) {
-    const std::string player = Text(node, "PL", true);
-    if (player == "B" || player == "b" || player == "1") record_.firstColour = kRecordBlack;
-    if (player == "W" || player == "w" || player == "2") record_.firstColour = kRecordWhite;
-  }
-  if (Has(node, "GC")) AddText(0, "[0] " + Text(node, "GC", false));
 }
 
 void TSgfRecordBuilder::ReadSetup(std::int32_t node) {
@@ -358,7 +383,10 @@ TReadResult TSgfRecordBuilder::Build() {
       AddText(moveNo, "[" + std::to_string(moveNo) + "] " + Text(node, "C", false));
     ReadBranches(node, moveNo);
   }
-  record_.info.title = eventTitle_.empty() ? gameName_ : eventTitle_;
+  // The event and its round name the game; a game name stands in when neither is given.
+  const std::string event =
+      event_.empty() || round_.empty() ? event_ + round_ : event_ + " " + round_;
+  record_.info.title = event.empty() ? gameName_ : event;
   SettleHandicap();
   StoreItems();
   if (tree_.gameCount > 1) result.notices.push_back({TNoticeKind::Collection, tree_.gameCount});

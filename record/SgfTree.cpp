@@ -142,9 +142,10 @@ void ParseSgf(std::string_view text, TSgfTree& tree) {
   tree.values.clear();
   tree.gameCount = 0;
   tree.complete = false;
-  tree.nodes.reserve(text.size() / 8 + 4);
-  tree.properties.reserve(text.size() / 8 + 4);
-  tree.values.reserve(text.size() / 6 + 4);
+  // About what a commented game needs; a denser text grows them.
+  tree.nodes.reserve(text.size() / 32 + 4);
+  tree.properties.reserve(text.size() / 24 + 4);
+  tree.values.reserve(text.size() / 24 + 4);
 
   TCursor cursor{text, 0};
   std::vector<std::int32_t> open;  // the node each open "(" continues from

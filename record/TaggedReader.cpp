@@ -121,6 +121,192 @@ std::size_t FindEither(std::string_view text, std::size_t from, char a, char b) 
   return from;
 }
 
+// The walk over a tagged text: the reader's state and one function per state. Each takes
+// the byte at `at` (the text states may take a whole run) and leaves `at` on the last byte
+// it used.
+class TTaggedWalk {
+ public:
+  TTaggedWalk(TGameRecord& record, std::string_view text) : record_(record), text_(text) {}
+
+  // Walks the whole text; false when a header number failed the load.
+  bool Run();
+  bool Stopped() const { return stopped_; }
+  bool EndSeen() const { return endSeen_; }
+  // Whether moves were left out because the line was full.
+  bool MovesCut() const { return movesCut_; }
+  std::size_t At() const { return at_; }
+
+ private:
+  enum class State { Between, TagName, Node, Comment, Diagram, Value };
+
+  void Between(unsigned char c);
+  void TagName(unsigned char c);
+  void Node(unsigned char c);
+  void Comment();
+  void Diagram();
+  bool Value();
+  // Appends the bytes from `at_` up to the first `a` or `b` to `value_` and stops on it.
+  void TakeUntil(char a, char b);
+
+  TGameRecord& record_;
+  std::string_view text_;
+  std::size_t at_ = 0;
+  State state_ = State::Between;
+  std::string tag_;
+  std::string value_;
+  Target target_ = Target::None;
+  int depth_ = 0;
+  bool stopped_ = false;
+  bool endSeen_ = false;
+  bool moveValueOpened_ = false;  // a move tag's "[" was seen in this node
+  bool movesCut_ = false;
+};
+
+bool TTaggedWalk::Run() {
+  for (at_ = 0; at_ < text_.size() && !stopped_; ++at_) {
+    const unsigned char c = static_cast<unsigned char>(text_[at_]);
+    switch (state_) {
+      case State::Between:
+        Between(c);
+        break;
+      case State::TagName:
+        TagName(c);
+        break;
+      case State::Node:
+        Node(c);
+        break;
+      case State::Comment:
+        Comment();
+        break;
+      case State::Diagram:
+        Diagram();
+        break;
+      case State::Value:
+        if (!Value()) return false;
+        break;
+    }
+  }
+  return true;
+}
+
+void TTaggedWalk::Between(unsigned char c) {
+  if (c == '\n' || c == '\r' || c == '(') {
+  } else if (c == ')') {
+    endSeen_ = true;
+  } else if (c == ';') {
+    state_ = State::Node;
+    moveValueOpened_ = false;
+  } else if (IsUpper(c)) {
+    tag_ += static_cast<char>(c);
+    state_ = State::TagName;
+  } else {
+    tag_.clear();
+  }
+}
+
+void TTaggedWalk::TagName(unsigned char c) {
+  if (IsUpper(c)) {
+    tag_ += static_cast<char>(c);
+  } else if (c == '[') {
+    value_.clear();
+    state_ = State::Value;
+    if (tag_ == "C") {
+      state_ = State::Comment;
+    } else if (tag_ == "RN") {
+      state_ = State::Diagram;
+      depth_ = 0;
+    } else {
+      target_ = TargetOf(tag_);
+    }
+    tag_.clear();
+  } else {
+    stopped_ = true;
+  }
+}
+
+void TTaggedWalk::Node(unsigned char c) {
+  if (c == 'B' || c == 'W') {
+    tag_.assign(1, static_cast<char>(c));
+  } else if (c == 'E') {
+    tag_ = "E";
+    state_ = State::TagName;
+  } else if (c == '[') {
+    if (tag_ == "B" || tag_ == "W") {
+      value_.clear();
+      moveValueOpened_ = true;
+    } else if (tag_.size() < 2) {
+      tag_ += '[';
+    } else {
+      value_.clear();
+      state_ = State::Value;
+      tag_.clear();
+    }
+  } else if (c == ']') {
+    const bool isMoveTag = tag_ == "B" || tag_ == "W";
+    const std::uint8_t colour = tag_ == "B" ? kRecordBlack : kRecordWhite;
+    if (value_.size() == 2 && IsLower(value_[0]) && IsLower(value_[1])) {
+      movesCut_ |= !record_.AddMove({static_cast<std::uint8_t>(value_[0] - 96),
+                                     static_cast<std::uint8_t>(value_[1] - 96), colour});
+    } else if (!(isMoveTag && moveValueOpened_ && value_.empty())) {
+      return;
+    } else {
+      // An empty move value is a pass: it keeps the turn order and the move numbers.
+      movesCut_ |= !record_.AddMove({0, 0, colour});
+    }
+    tag_.clear();
+    value_.clear();
+    state_ = State::Between;
+  } else if (IsLower(c)) {
+    value_ += static_cast<char>(c);
+  }
+}
+
+void TTaggedWalk::TakeUntil(char a, char b) {
+  const std::size_t end = FindEither(text_, at_, a, b);
+  value_.append(text_.substr(at_, end - at_));
+  at_ = end;
+}
+
+void TTaggedWalk::Comment() {
+  TakeUntil('[', ']');
+  if (at_ < text_.size() && text_[at_] == ']') {
+    std::string item = "[" + std::to_string(record_.moveCount) + "] ";
+    item += value_;
+    record_.AddComment(record_.moveCount, kCommentText, std::move(item));
+    tag_.clear();
+    value_.clear();
+    state_ = State::Between;
+  }
+}
+
+void TTaggedWalk::Diagram() {
+  TakeUntil('(', ')');
+  if (at_ >= text_.size()) return;
+  if (text_[at_] == '(') {
+    ++depth_;
+    value_ += '(';
+  } else if (depth_ == 0) {
+    record_.AddComment(record_.moveCount, kReferenceDiagram, EncodeDiagram(value_));
+    tag_.clear();
+    value_.clear();
+    state_ = State::Between;
+  } else {
+    --depth_;
+    value_ += ')';
+  }
+}
+
+bool TTaggedWalk::Value() {
+  TakeUntil('[', ']');
+  if (at_ < text_.size() && text_[at_] == ']') {
+    state_ = State::Between;
+    const Target stored = target_;
+    target_ = Target::None;
+    return Store(record_.info, stored, value_);
+  }
+  return true;
+}
+
 }  // namespace
 
 TReadResult ReadTaggedRecord(TGameRecord& record, std::string_view text, std::string_view level) {
@@ -128,143 +314,9 @@ TReadResult ReadTaggedRecord(TGameRecord& record, std::string_view text, std::st
   record.info.title.clear();
   if (text.empty()) return ReadFailure("the record text is empty");
 
-  enum class State { Between, TagName, Node, Comment, Diagram, Value };
-  State state = State::Between;
-  std::string tag;
-  std::string value;
-  Target target = Target::None;
-  int depth = 0;
-  bool stopped = false;
-  bool endSeen = false;
-  bool moveValueOpened = false;  // a move tag's "[" was seen in this node
-
-  std::size_t i = 0;
-  while (i < text.size() && !stopped) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    switch (state) {
-      case State::Between:
-        if (c == '\n' || c == '\r' || c == '(') {
-        } else if (c == ')') {
-          endSeen = true;
-        } else if (c == ';') {
-          state = State::Node;
-          moveValueOpened = false;
-        } else if (IsUpper(c)) {
-          tag += static_cast<char>(c);
-          state = State::TagName;
-        } else {
-          tag.clear();
-        }
-        break;
-
-      case State::TagName:
-        if (IsUpper(c)) {
-          tag += static_cast<char>(c);
-        } else if (c == '[') {
-          value.clear();
-          state = State::Value;
-          if (tag == "C") {
-            state = State::Comment;
-          } else if (tag == "RN") {
-            state = State::Diagram;
-            depth = 0;
-          } else {
-            target = TargetOf(tag);
-          }
-          tag.clear();
-        } else {
-          stopped = true;
-        }
-        break;
-
-      case State::Node:
-        if (c == 'B' || c == 'W') {
-          tag.assign(1, static_cast<char>(c));
-        } else if (c == 'E') {
-          tag = "E";
-          state = State::TagName;
-        } else if (c == '[') {
-          if (tag == "B" || tag == "W") {
-            value.clear();
-            moveValueOpened = true;
-          } else if (tag.size() < 2) {
-            tag += '[';
-          } else {
-            value.clear();
-            state = State::Value;
-            tag.clear();
-          }
-        } else if (c == ']') {
-          const bool isMoveTag = tag == "B" || tag == "W";
-          const std::uint8_t colour = tag == "B" ? kRecordBlack : kRecordWhite;
-          if (value.size() == 2 && IsLower(value[0]) && IsLower(value[1])) {
-            record.AddMove({static_cast<std::uint8_t>(value[0] - 96),
-                            static_cast<std::uint8_t>(value[1] - 96), colour});
-          } else if (!(isMoveTag && moveValueOpened && value.empty())) {
-            break;
-          } else {
-            // An empty move value is a pass: it keeps the turn order and the move numbers.
-            record.AddMove({0, 0, colour});
-          }
-          tag.clear();
-          value.clear();
-          state = State::Between;
-        } else if (IsLower(c)) {
-          value += static_cast<char>(c);
-        }
-        break;
-
-      case State::Comment: {
-        const std::size_t end = FindEither(text, i, '[', ']');
-        value.append(text.substr(i, end - i));
-        i = end;
-        if (i < text.size() && text[i] == ']') {
-          std::string item = "[" + std::to_string(record.moveCount) + "] ";
-          item += value;
-          record.AddComment(record.moveCount, kCommentText, std::move(item));
-          tag.clear();
-          value.clear();
-          state = State::Between;
-        }
-        break;
-      }
-
-      case State::Diagram: {
-        const std::size_t end = FindEither(text, i, '(', ')');
-        value.append(text.substr(i, end - i));
-        i = end;
-        if (i >= text.size()) break;
-        if (text[i] == '(') {
-          ++depth;
-          value += '(';
-        } else if (depth == 0) {
-          record.AddComment(record.moveCount, kReferenceDiagram, EncodeDiagram(value));
-          tag.clear();
-          value.clear();
-          state = State::Between;
-        } else {
-          --depth;
-          value += ')';
-        }
-        break;
-      }
-
-      case State::Value: {
-        const std::size_t end = FindEither(text, i, '[', ']');
-        value.append(text.substr(i, end - i));
-        i = end;
-        if (i < text.size() && text[i] == ']') {
-          state = State::Between;
-          const Target stored = target;
-          target = Target::None;
-          if (!Store(record.info, stored, value)) {
-            return ReadFailure("the handicap (HD) is not a decimal number");
-          }
-        }
-        break;
-      }
-    }
-    ++i;
+  TTaggedWalk walk(record, text);
+  if (!walk.Run()) {
+    return ReadFailure("the handicap (HD) is not a decimal number", walk.At());
   }
 
   const std::string_view kind = record.info.recordKind;
@@ -272,7 +324,10 @@ TReadResult ReadTaggedRecord(TGameRecord& record, std::string_view text, std::st
     record.info.summary = "\r" + Message(kNoticeMessage);
   }
   TReadResult result;
-  result.show = !stopped || endSeen;
+  result.show = !walk.Stopped() || walk.EndSeen();
+  // Where a malformed tag stopped the walk (the byte after it), else the end of the text.
+  result.offset = walk.Stopped() ? walk.At() - 1 : text.size();
+  if (walk.MovesCut()) result.notices.push_back({TNoticeKind::MovesCut, kMaxRecordMoves});
   return result;
 }
 

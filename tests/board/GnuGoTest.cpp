@@ -17,17 +17,6 @@ namespace {
 
 constexpr const char* kGnuGo = "/usr/games/gnugo";
 
-// A response with its vertices sorted, so that stone lists compare whatever their order.
-std::string Sorted(const std::string& response) {
-  std::istringstream words(response);
-  std::vector<std::string> items;
-  for (std::string w; words >> w;) items.push_back(w);
-  std::sort(items.begin(), items.end());
-  std::string text;
-  for (const std::string& w : items) text += w + " ";
-  return text;
-}
-
 class GnuGoTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -47,7 +36,8 @@ class GnuGoTest : public ::testing::Test {
       ours.push_back(engine.Execute(commands[i]));
       const bool sorted = commands[i].starts_with("list_stones");
       const std::string their = i < theirs.size() ? theirs[i] : "(no answer)";
-      EXPECT_EQ(sorted ? Sorted(ours[i]) : ours[i], sorted ? Sorted(their) : their)
+      EXPECT_EQ(sorted ? test::SortedWords(ours[i]) : ours[i],
+                sorted ? test::SortedWords(their) : their)
           << commands[i] << "\n"
           << engine.Execute("showboard");
     }

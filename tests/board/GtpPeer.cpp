@@ -1,5 +1,8 @@
 #include "tests/board/GtpPeer.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -83,6 +86,16 @@ std::string TGtpPeer::Receive() {
     if (n <= 0) return {};
     Pending_.append(buffer, static_cast<std::size_t>(n));
   }
+}
+
+std::string SortedWords(const std::string& Response) {
+  std::istringstream words(Response);
+  std::vector<std::string> items;
+  for (std::string w; words >> w;) items.push_back(w);
+  std::sort(items.begin(), items.end());
+  std::string text;
+  for (const std::string& w : items) text += w + " ";
+  return text;
 }
 
 }  // namespace moyo::test

@@ -31,4 +31,7 @@ class TGtpPeer {
   std::string Pending_;
 };
 
+// A response with its words sorted, so that vertex lists compare whatever their order.
+std::string SortedWords(const std::string& Response);
+
 }  // namespace moyo::test

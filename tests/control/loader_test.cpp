@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "control/RecordLoader.h"
+#include "record/ReadNotice.h"
 #include "resources/Messages.h"
 #include "tests/control/MemorySettings.h"
 
@@ -132,6 +133,36 @@ TEST(LoadRecord, FailedOrRefusedLoadsLeaveRecordAndScreenAlone) {
   EXPECT_EQ(form.applied, 0);
   EXPECT_EQ(form.record.info.title, "shown before");
   EXPECT_EQ(form.record.moveCount, 3);
+}
+
+TEST(LoadRecord, OtherFormatsGoToTheirReadersAndNoticesSayWhatWasLost) {
+  ScriptedHttp http;
+  // An SGF collection by name, and a GIB body at an address ending in "ngf".
+  http.bodies["http://web:2/dizuze/gibo/two.sgf"] =
+      "(;GM[1]SZ[9]PB[Kim];B[ee];W[cc])(;GM[1]PB[Lee];B[aa])";
+  http.bodies["http://h/other.ngf"] = "\\HS\r\n\\[GAMEBLACKNAME=Park (5D)\\]\r\n";
+  FakeForm form;
+  EXPECT_EQ(LoadRecord(form, http, kServers, "two.sgf", "1").outcome, TLoadOutcome::Applied);
+  EXPECT_EQ(form.record.boardSize, 9);
+  EXPECT_EQ(form.record.info.blackName, "Kim");
+  ASSERT_EQ(form.notices.size(), 1u);
+  EXPECT_EQ(form.notices[0], NoticeText({TNoticeKind::Collection, 2}));
+
+  EXPECT_EQ(LoadRecord(form, http, kServers, "http://h/other.ngf", "1").outcome,
+            TLoadOutcome::Applied);
+  EXPECT_EQ(form.record.info.blackName, "Park");
+  ASSERT_EQ(form.notices.size(), 2u);
+  EXPECT_EQ(form.notices[1], NoticeText({TNoticeKind::EndsEarly}));
+  EXPECT_EQ(form.applied, 2);
+}
+
+TEST(LoadRecord, ATaggedTextThatStopsEarlySaysWhyAndChangesNothing) {
+  ScriptedHttp http;
+  http.bodies["http://web:2/dizuze/gibo/stopped.gib"] = "(;EV[x]P1";
+  FakeForm form;
+  EXPECT_EQ(LoadRecord(form, http, kServers, "stopped.gib", "").outcome, TLoadOutcome::NotApplied);
+  EXPECT_EQ(form.notices, std::vector<std::string>{NoticeText({TNoticeKind::StoppedEarly})});
+  EXPECT_EQ(form.applied, 0);
 }
 
 TEST(LoadRecord, TaggedReaderGetsTheMemberLevel) {

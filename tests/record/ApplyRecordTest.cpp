@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "record/NgfReader.h"
+#include "record/SgfReader.h"
 #include "record/TaggedReader.h"
 #include "resources/Messages.h"
 #include "tests/record/RecordFixtures.h"
@@ -185,6 +186,52 @@ TEST(ApplyRecordTest, RefusedMovesAreLeftOutAndTheRestStaysReachable) {
   EXPECT_EQ(t.board->Point(3, 3), kWhite);
   EXPECT_EQ(t.board->Point(2, 2), kBlack);  // each move keeps the colour its record gives it
   EXPECT_EQ(t.board->Point(10, 10), kBlack);
+}
+
+TEST(ApplyRecordTest, SmallBoardsCaptureOnTheirOwnEdges) {
+  Applied t;
+  ASSERT_FALSE(ReadSgfRecord(*t.record, test::Fixture("sgf-9x9.sgf")).failed);
+  t.Apply();
+  EXPECT_EQ(t.board->Size(), 9);
+  while (t.board->Forward()) {
+  }
+  // White's corner stone at a9 had two liberties on nine lines: b9 and a8 take it.
+  EXPECT_EQ(t.board->Point(1, 1), kEmpty);
+  EXPECT_EQ(t.board->BlackCaptures(), 1);
+  EXPECT_EQ(t.board->Point(9, 9), kWhite);
+}
+
+TEST(ApplyRecordTest, SetupStonesAndMovesOutOfTurnKeepTheirColours) {
+  Applied setup;
+  ASSERT_FALSE(ReadSgfRecord(*setup.record, test::Fixture("sgf-setup-problem.sgf")).failed);
+  setup.Apply();
+  // The stones are there before the first move, with no number and outside the line.
+  EXPECT_EQ(setup.view.stonesWhenCleared, 0);
+  EXPECT_EQ(setup.board->MoveCount(), 1);
+  EXPECT_EQ(setup.board->LastMove(), 2);
+  EXPECT_EQ(setup.board->Point(2, 2), kBlack);
+  EXPECT_EQ(setup.board->Point(1, 1), kWhite);
+  EXPECT_EQ(setup.board->Point(5, 1), kWhite);  // White to play first, as PL says
+  EXPECT_EQ(setup.board->NumberGrid()[1][1], 0);
+  setup.board->Back();
+  EXPECT_EQ(setup.board->ToMove(), kWhite);
+
+  Applied turns;
+  ASSERT_FALSE(ReadSgfRecord(*turns.record, test::Fixture("sgf-out-of-turn.sgf")).failed);
+  turns.Apply();
+  while (turns.board->Forward()) {
+  }
+  EXPECT_EQ(turns.board->Point(4, 4), kBlack);  // Black's second move in a row
+  EXPECT_EQ(turns.board->Point(16, 16), kWhite);
+  EXPECT_EQ(turns.board->Point(17, 17), kBlack);
+  // Back and forth keeps every colour.
+  while (turns.board->Back()) {
+  }
+  EXPECT_EQ(turns.board->ToMove(), kBlack);
+  turns.board->Forward();
+  turns.board->Forward();
+  EXPECT_EQ(turns.board->Point(4, 4), kBlack);
+  EXPECT_EQ(turns.board->ToMove(), kWhite);
 }
 
 TEST(ApplyRecordTest, CaptureLabelsArePlainNumbers) {

@@ -49,6 +49,17 @@ TEST(QnaExportTest, HandicapStoneSetsByCount) {
   EXPECT_EQ(QnaText(*SmallGame(6), 0).find("PMAABKKAA"), std::string::npos);
 }
 
+TEST(QnaExportTest, SetupStonesAreWrittenAsStoneLinesInsteadOfTheHandicap) {
+  auto record = SmallGame(2);
+  record->SetSetupStone({3, 3, kRecordBlack});
+  record->SetSetupStone({4, 3, kRecordWhite});
+  record->SetSetupStone({5, 5, kRecordBlack});
+  const std::string text = QnaText(*record, 0);
+  EXPECT_NE(text.find("\r\n2\r\nPMAABDDAA\r\nPMAABFFAA\r\nPMAAWEDAA\r\n0\r\n"), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("PMAABQEAA"), std::string::npos);
+}
+
 TEST(QnaExportTest, ShownMovesAreKeptWithinTheRecord) {
   EXPECT_NE(QnaText(*SmallGame(0), 99).find("\r\n3\r\n"), std::string::npos);
   EXPECT_NE(QnaText(*SmallGame(0), -4).find("\r\n0\r\n"), std::string::npos);

@@ -38,6 +38,21 @@ inline std::string Cp(std::string_view utf8) {
   return platform::Utf8ToCp949(utf8);
 }
 
+// Moves or stones as "B16,4 W0,0 ...": colour, column and row (0, 0 a pass).
+template <typename Stones>
+std::string StoneText(const Stones& stones, int count) {
+  std::string out;
+  for (int i = 0; i < count; ++i) {
+    out += (stones[i].colour == kRecordBlack ? "B" : "W") + std::to_string(stones[i].x) + "," +
+           std::to_string(stones[i].y) + " ";
+  }
+  return out;
+}
+
+inline std::string MoveText(const TGameRecord& record) {
+  return StoneText(record.moves, record.moveCount);
+}
+
 // Records are too large for the test's stack.
 inline std::unique_ptr<TGameRecord> NewRecord() {
   return std::make_unique<TGameRecord>();

@@ -10,27 +10,8 @@ namespace {
 
 using test::Cp;
 using test::Fixture;
+using test::MoveText;
 using test::NewRecord;
-
-std::string MoveText(const TGameRecord& record) {
-  std::string out;
-  for (int i = 0; i < record.moveCount; ++i) {
-    const TRecordMove& m = record.moves[i];
-    out += (m.colour == kRecordBlack ? "B" : "W") + std::to_string(m.x) + "," +
-           std::to_string(m.y) + " ";
-  }
-  return out;
-}
-
-std::string SetupText(const TGameRecord& record) {
-  std::string out;
-  for (int i = 0; i < record.setupCount; ++i) {
-    const TRecordMove& s = record.setup[i];
-    out += (s.colour == kRecordBlack ? "B" : "W") + std::to_string(s.x) + "," +
-           std::to_string(s.y) + " ";
-  }
-  return out;
-}
 
 TEST(SgfReaderTest, HeaderCommentsAndLabelsOfACommentedProfessionalGame) {
   auto record = NewRecord();
@@ -72,6 +53,17 @@ TEST(SgfReaderTest, EscapesSoftBreaksAndFileFormatOneNames) {
   EXPECT_EQ(MoveText(*record), "B16,4 W4,16 B17,16 ");
 }
 
+TEST(SgfReaderTest, TimesInTheirUsualForms) {
+  auto record = NewRecord();
+  ReadSgfRecord(*record, Cp("(;GM[1]TM[90.0]OT[30초 5회])"));
+  EXPECT_EQ(record->info.mainTime, Cp("1분30초"));
+  EXPECT_EQ(record->info.byoyomiTime, "30");
+  EXPECT_EQ(record->info.byoyomiCount, "5");
+  ReadSgfRecord(*record, "(;GM[1]TM[1.5 hours]OT[25/600 Canadian])");
+  EXPECT_EQ(record->info.mainTime, "1.5 hours");  // not seconds: kept as written
+  EXPECT_EQ(record->info.byoyomiTime, "");
+}
+
 TEST(SgfReaderTest, BranchesBecomeReferenceDiagramsWhereTheyLeaveTheMainLine) {
   auto record = NewRecord();
   ASSERT_FALSE(ReadSgfRecord(*record, Fixture("sgf-variations.sgf")).failed);
@@ -108,7 +100,8 @@ TEST(SgfReaderTest, OtherSetupIsKeptAsStonesWithTheFirstPlayer) {
   ASSERT_FALSE(ReadSgfRecord(*record, Fixture("sgf-setup-problem.sgf")).failed);
   EXPECT_EQ(record->info.handicap, 0);
   // AE took the stone on ca away; blacks come first.
-  EXPECT_EQ(SetupText(*record), "B1,2 B2,2 B3,2 B4,2 B5,2 B6,1 W1,1 W2,1 W4,1 ");
+  EXPECT_EQ(test::StoneText(record->setup, record->setupCount),
+            "B1,2 B2,2 B3,2 B4,2 B5,2 B6,1 W1,1 W2,1 W4,1 ");
   EXPECT_EQ(record->firstColour, kRecordWhite);
   EXPECT_EQ(record->comments[0].text, "[0] White to live.");
 }

@@ -10,17 +10,8 @@ namespace {
 
 using test::Cp;
 using test::Fixture;
+using test::MoveText;
 using test::NewRecord;
-
-std::string MoveText(const TGameRecord& record) {
-  std::string out;
-  for (int i = 0; i < record.moveCount; ++i) {
-    const TRecordMove& m = record.moves[i];
-    out += (m.colour == kRecordBlack ? "B" : "W") + std::to_string(m.x) + "," +
-           std::to_string(m.y) + " ";
-  }
-  return out;
-}
 
 TEST(TaggedReaderTest, ReadsHeaderMovesAndCommentOfASmallGame) {
   auto record = NewRecord();
@@ -176,6 +167,14 @@ TEST(TaggedReaderTest, SurplusMovesAndCommentsAreDroppedAndTheLoadGoesOn) {
   EXPECT_EQ(record->commentCount, kMaxCommentEntries);
   EXPECT_EQ(record->comments[kMaxCommentEntries - 1].text, "[500] c");
   EXPECT_EQ(record->info.blackName, "after");
+  EXPECT_EQ(result.notices, (std::vector<TReadNotice>{{TNoticeKind::MovesCut, kMaxRecordMoves}}));
+}
+
+TEST(TaggedReaderTest, FailuresAndStopsCarryTheirByteOffset) {
+  auto record = NewRecord();
+  EXPECT_EQ(ReadTaggedRecord(*record, "(;EV[x]P1[oops];B[pd])", "1").offset, 8u);  // the "1"
+  EXPECT_EQ(ReadTaggedRecord(*record, "(;EV[x]HD[two];B[pd])", "1").offset, 13u);  // its "]"
+  EXPECT_EQ(ReadTaggedRecord(*record, "(;EV[x])", "1").offset, 8u);
 }
 
 TEST(TaggedReaderTest, DiagramsFollowTheirMoveAndNestedParenthesesStayInside) {
