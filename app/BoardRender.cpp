@@ -3,6 +3,7 @@
 #include "board/TGoBoard.h"
 #include "paint/TZelGoPB.h"
 #include "platform/qt/QtImageBox.h"
+#include "record/RecordReplay.h"
 #include "resources/artwork/ArtworkNames.h"
 
 namespace moyo::app {
@@ -35,17 +36,10 @@ QImage RenderRecordBoard(const TGameRecord& record, const RenderOptions& options
   };
   // The record goes in as the viewer loads it: the line stored without
   // stones, back to the start, then replayed.
-  board.NewGame(19);
-  board.SetHandicap(record.info.handicap, 1);
+  board.NewGame(record.boardSize);
+  PlaceStartStones(record, board);
   const int count = std::clamp<int>(record.moveCount, 0, kMaxRecordMoves);
-  for (int i = 0; i < count; ++i) {
-    const TRecordMove& move = record.moves[i];
-    if (move.x == 0) {
-      board.Pass();
-    } else {
-      board.PlayMove(move.x, move.y, false);
-    }
-  }
+  for (int i = 0; i < count; ++i) EnterRecordMove(board, record.moves[i], false);
   while (board.MoveCount() > 0 && board.Back()) {
   }
   for (int i = 0; i < options.move && board.Forward(); ++i) {
