@@ -14,8 +14,6 @@
 namespace moyo::app {
 namespace {
 
-constexpr const char* kGnuGo = "/usr/games/gnugo";
-
 // Games that exercise what loading must get right: handicap stones and White first, setup
 // stones with a named first player, passes, captures on the edges of 9 and 13 lines.
 struct TGame {
@@ -45,9 +43,8 @@ constexpr TGame kGames[] = {
 class LoadSgfTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(kGnuGo)) GTEST_SKIP() << "gnugo is not installed";
-    static const char* const argv[] = {kGnuGo, "--mode", "gtp", "--quiet", nullptr};
-    peer = std::make_unique<test::TGtpPeer>(kGnuGo, argv);
+    peer = test::StartGnuGo();
+    if (!peer) GTEST_SKIP() << "gnugo is not installed";
     ASSERT_TRUE(peer->Running());
     engine.LoadRecord = LoadRecordOnBoard;
   }

@@ -15,14 +15,11 @@
 namespace moyo {
 namespace {
 
-constexpr const char* kGnuGo = "/usr/games/gnugo";
-
 class GnuGoTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!std::filesystem::exists(kGnuGo)) GTEST_SKIP() << "gnugo is not installed";
-    static const char* const argv[] = {kGnuGo, "--mode", "gtp", "--quiet", nullptr};
-    peer = std::make_unique<test::TGtpPeer>(kGnuGo, argv);
+    peer = test::StartGnuGo();
+    if (!peer) GTEST_SKIP() << "gnugo is not installed";
     ASSERT_TRUE(peer->Running());
     ASSERT_EQ(peer->Ask("protocol_version"), "= 2\n\n");
   }

@@ -88,6 +88,13 @@ std::string TGtpPeer::Receive() {
   }
 }
 
+std::unique_ptr<TGtpPeer> StartGnuGo() {
+  static constexpr const char* kGnuGo = "/usr/games/gnugo";
+  if (::access(kGnuGo, X_OK) != 0) return nullptr;
+  static const char* const argv[] = {kGnuGo, "--mode", "gtp", "--quiet", nullptr};
+  return std::make_unique<TGtpPeer>(kGnuGo, argv);
+}
+
 std::string SortedWords(const std::string& Response) {
   std::istringstream words(Response);
   std::vector<std::string> items;

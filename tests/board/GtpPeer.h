@@ -1,6 +1,7 @@
 #pragma once
 // Another GTP engine run as a child process over pipes, to compare answers with.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class TGtpPeer {
   int FromPeer_ = -1;
   std::string Pending_;
 };
+
+// GNU Go as a GTP peer, or nothing when it is not installed.
+std::unique_ptr<TGtpPeer> StartGnuGo();
 
 // A response with its words sorted, so that vertex lists compare whatever their order.
 std::string SortedWords(const std::string& Response);
