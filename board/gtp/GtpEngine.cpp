@@ -174,8 +174,14 @@ TReply PlayCommand(TGoBoard& Board, const Words& Args, bool&) {
   if (colour != Board.ToMove()) {
     return Failure(std::string("illegal move: ") + ColourName(Board.ToMove()) + " is to move");
   }
-  const bool played = vertex.Pass ? Board.Pass() : Board.PlayMove(vertex.X, vertex.Y, true);
-  return played ? Success() : Failure("illegal move");
+  if (!vertex.Pass) {
+    return Board.PlayMove(vertex.X, vertex.Y, true) ? Success() : Failure("illegal move");
+  }
+  // The board keeps its line after a pass so the viewer can replay a recorded
+  // one; a pass sent over GTP is a new move like any other and cuts the line.
+  if (!Board.Pass()) return Failure("illegal move");
+  Board.SetLastMove(Board.MoveCount());
+  return Success();
 }
 
 TReply IsLegalCommand(TGoBoard& Board, const Words& Args, bool&) {

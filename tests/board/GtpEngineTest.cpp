@@ -101,7 +101,7 @@ TEST_F(GtpEngineTest, PlayFollowsTheRulesAndTheTurn) {
   EXPECT_EQ(Ask("is_legal w pass"), "= 1\n\n");
   EXPECT_EQ(Ask("is_legal w"), "? syntax error\n\n");
   EXPECT_EQ(Ask("play w pass"), "= \n\n");
-  EXPECT_EQ(Ask("moyo-state"), "= 4 3 1 1 0\n\n");
+  EXPECT_EQ(Ask("moyo-state"), "= 4 4 1 1 0\n\n");
   EXPECT_EQ(Ask("captures"), "? syntax error\n\n");
   EXPECT_EQ(Ask("list_stones green"), "? syntax error\n\n");
 }
@@ -122,6 +122,25 @@ TEST_F(GtpEngineTest, UndoForwardAndBackWalkTheLine) {
   EXPECT_EQ(Ask("clear_board"), "= \n\n");
   EXPECT_EQ(Ask("moyo-state"), "= 0 0 1 0 0\n\n");
   EXPECT_EQ(engine.Board().Size(), 9);
+}
+
+TEST_F(GtpEngineTest, PlayedPassCutsTheLineLikeAPlayedStone) {
+  Ask("boardsize 9");
+  Ask("play b E5");
+  Ask("play w C3");
+  EXPECT_EQ(Ask("play b pass"), "= \n\n");
+  EXPECT_EQ(Ask("play w pass"), "= \n\n");
+  EXPECT_EQ(Ask("moyo-state"), "= 4 4 1 0 0\n\n");
+
+  // Passing where a continuation was stored replaces it.
+  Ask("undo");
+  Ask("undo");
+  Ask("undo");
+  EXPECT_EQ(Ask("moyo-state"), "= 1 4 2 0 0\n\n");
+  EXPECT_EQ(Ask("play w pass"), "= \n\n");
+  EXPECT_EQ(Ask("moyo-state"), "= 2 2 1 0 0\n\n");
+  EXPECT_EQ(Ask("moyo-forward"), "= false\n\n");
+  EXPECT_EQ(Ask("list_stones white"), "= \n\n");
 }
 
 TEST_F(GtpEngineTest, FixedHandicapNeedsAnEmptyBoardAndAKnownSize) {
