@@ -12,6 +12,11 @@ TFrameButton::TFrameButton(QWidget* parent) : QAbstractButton(parent) {
   connect(this, &QAbstractButton::clicked, this, [this] {
     if (OnClick) OnClick(*this);
   });
+  // Both a click from code and one with the mouse end here; only the first
+  // passes through checkStateSet(), so the group is kept from the signal.
+  connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+    if (checked) ReleaseOthersInGroup();
+  });
 }
 
 void TFrameButton::SetGlyph(const QPixmap& strip, int frames) {
@@ -73,11 +78,6 @@ void TFrameButton::paintEvent(QPaintEvent*) {
 void TFrameButton::nextCheckState() {
   // A grouped button that is down stays down when clicked again.
   if (group_ != 0 && !isChecked()) setChecked(true);
-}
-
-void TFrameButton::checkStateSet() {
-  if (isChecked()) ReleaseOthersInGroup();
-  update();
 }
 
 bool TFrameButton::event(QEvent* event) {

@@ -42,7 +42,6 @@ class TFrameButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void nextCheckState() override;
-  void checkStateSet() override;
   bool event(QEvent* event) override;
 
  private:

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFragment>
+#include <array>
+#include <vector>
 
 #include "kit/TDockPanel.h"
 #include "kit/TFrameButton.h"
@@ -149,6 +152,35 @@ TEST_F(KitTest, GroupedButtonsKeepExactlyOneDownAndReportClicksWithTheirTag) {
   TFrameButton plain(&parent);
   plain.click();
   EXPECT_FALSE(plain.isChecked());
+}
+
+TEST_F(KitTest, GroupedButtonsStayARadioGroupUnderMouseClicks) {
+  // The viewer's four mode buttons, chosen with the mouse as a player does.
+  QWidget parent;
+  parent.resize(240, 30);
+  TFrameButton gibo(&parent), black(&parent), white(&parent), both(&parent);
+  const std::array<TFrameButton*, 4> modes{&gibo, &black, &white, &both};
+  for (int i = 0; i < 4; ++i) {
+    modes[i]->setGeometry(60 * i, 5, 56, 20);
+    modes[i]->SetGroupIndex(1);
+  }
+  gibo.SetDownInGroup(true);
+  parent.show();
+
+  auto downOnes = [&] {
+    std::vector<TFrameButton*> down;
+    for (TFrameButton* button : modes) {
+      if (button->IsDownInGroup()) down.push_back(button);
+    }
+    return down;
+  };
+  for (TFrameButton* chosen : {&black, &white, &both, &both, &gibo, &white}) {
+    QTest::mouseClick(chosen, Qt::LeftButton);
+    EXPECT_EQ(downOnes(), std::vector<TFrameButton*>{chosen});
+    for (TFrameButton* button : modes) {
+      EXPECT_EQ(button->CurrentFrame() == TFrameButton::kDown, button == chosen);
+    }
+  }
 }
 
 std::string Cp(const char* utf8) {
