@@ -13,7 +13,7 @@ void TDockPanel::DockChild(QWidget* child, Dock where) {
   for (const Docked& entry : docked_) {
     if (entry.widget == child) return;
   }
-  docked_.push_back({child, where});
+  docked_.push_back({child, where, Extent(where, child->size())});
   child->installEventFilter(this);
   Relayout();
 }
@@ -36,11 +36,14 @@ void TDockPanel::Relayout() {
   QRect free = rect().adjusted(bevelWidth_, bevelWidth_, -bevelWidth_, -bevelWidth_);
   // A docked child that has been deleted takes no room.
   std::erase_if(docked_, [](const Docked& entry) { return entry.widget.isNull(); });
-  for (const Docked& entry : docked_) {
+  for (Docked& entry : docked_) {
     QWidget* child = entry.widget;
+    // An extent the panel did not give was set by the child's owner: it is the one to keep.
+    const int current = Extent(entry.where, child->size());
+    if (current != entry.placed) entry.wanted = current;
     if (child->isHidden()) continue;
-    const int height = std::clamp(child->height(), 0, std::max(free.height(), 0));
-    const int width = std::clamp(child->width(), 0, std::max(free.width(), 0));
+    const int height = std::clamp(entry.wanted, 0, std::max(free.height(), 0));
+    const int width = std::clamp(entry.wanted, 0, std::max(free.width(), 0));
     switch (entry.where) {
       case Dock::Top:
         child->setGeometry(free.left(), free.top(), free.width(), height);
@@ -63,8 +66,23 @@ void TDockPanel::Relayout() {
                            std::max(free.height(), 0));
         break;
     }
+    entry.placed = Extent(entry.where, child->size());
   }
   placing_ = false;
+}
+
+int TDockPanel::Extent(Dock where, const QSize& size) {
+  switch (where) {
+    case Dock::Top:
+    case Dock::Bottom:
+      return size.height();
+    case Dock::Left:
+    case Dock::Right:
+      return size.width();
+    case Dock::Client:
+      break;
+  }
+  return 0;
 }
 
 void TDockPanel::resizeEvent(QResizeEvent*) {

@@ -2,8 +2,9 @@
 // A panel that places its docked children along its edges, in the order they
 // were docked: each top, bottom, left or right child takes its own height (or
 // width) from what the earlier ones left, and a client child fills the rest.
-// Hidden children take no room. It can fill itself with a colour and draw a
-// raised or lowered bevel around its edge.
+// Hidden children take no room. A child keeps the extent it was given: while
+// space is short it is laid out smaller, and it grows back when space returns. It can fill itself
+// with a colour and draw a raised or lowered bevel around its edge.
 
 #include <QColor>
 #include <QPointer>
@@ -47,7 +48,12 @@ class TDockPanel : public QWidget {
   struct Docked {
     QPointer<QWidget> widget;
     Dock where;
+    int wanted = 0;   // the child's own height (top, bottom) or width (left, right)
+    int placed = -1;  // the extent the panel last gave it
   };
+
+  // The extent a child docked at `where` has along its docking direction.
+  static int Extent(Dock where, const QSize& size);
 
   std::vector<Docked> docked_;
   QColor colour_;

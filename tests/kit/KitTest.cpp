@@ -92,6 +92,41 @@ TEST_F(KitTest, ResizeEventReachesTheOwnerAfterTheChildrenArePlaced) {
   EXPECT_EQ(seen, QSize(320, 240));
 }
 
+TEST_F(KitTest, DockedChildKeepsItsOwnSizeAndIsLaidOutSmallerOnlyWhileSpaceIsShort) {
+  // The right-hand side of the viewer: game information on top, the play
+  // controls at the bottom, and a narrow window squeezing the whole column.
+  TDockPanel form;
+  form.resize(789, 628);
+  auto* column = new TDockPanel(&form);
+  column->resize(252, 10);
+  QWidget* client = Child(form, 1, 1);
+  form.DockChild(column, Dock::Right);
+  form.DockChild(client, Dock::Client);
+  QWidget* info = Child(*column, 10, 266);
+  QWidget* moves = Child(*column, 10, 101);
+  column->DockChild(info, Dock::Top);
+  column->DockChild(moves, Dock::Bottom);
+  form.show();
+
+  form.resize(789, 300);
+  EXPECT_EQ(moves->height(), 34) << "only what the top panel left";
+  form.resize(789, 628);
+  EXPECT_EQ(info->geometry(), QRect(0, 0, 252, 266));
+  EXPECT_EQ(moves->geometry(), QRect(0, 527, 252, 101));
+
+  form.resize(200, 628);
+  EXPECT_EQ(column->width(), 200);
+  form.resize(789, 628);
+  EXPECT_EQ(column->geometry(), QRect(537, 0, 252, 628));
+  EXPECT_EQ(client->width(), 537);
+
+  // A size the owner gives while space is short is the one kept afterwards.
+  form.resize(789, 300);
+  moves->resize(moves->width(), 38);
+  form.resize(789, 628);
+  EXPECT_EQ(moves->geometry(), QRect(0, 590, 252, 38));
+}
+
 QPixmap FourColours(int frameWidth, int height) {
   QImage strip(frameWidth * 4, height, QImage::Format_RGB32);
   const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 0)};
