@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "kit/BevelFrame.h"
+
 namespace moyo::kit {
 
 TDockPanel::TDockPanel(QWidget* parent) : QWidget(parent) {}
@@ -94,19 +96,9 @@ void TDockPanel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   PaintFace(painter);
   if (bevel_ == BevelKind::None) return;
-  const QColor shadow(128, 128, 128);
-  const QColor light(255, 255, 255);
-  const QColor topLeft = bevel_ == BevelKind::Lowered ? shadow : light;
-  const QColor bottomRight = bevel_ == BevelKind::Lowered ? light : shadow;
-  for (int i = 0; i < bevelWidth_; ++i) {
-    const QRect box = rect().adjusted(i, i, -1 - i, -1 - i);
-    painter.setPen(topLeft);
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
-  }
+  const bool lowered = bevel_ == BevelKind::Lowered;
+  DrawBevelFrame(painter, rect(), lowered ? kBevelShadow : kBevelLight,
+                 lowered ? kBevelLight : kBevelShadow, bevelWidth_);
 }
 
 void TDockPanel::PaintFace(QPainter& painter) {

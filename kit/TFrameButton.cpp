@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
+#include "kit/BevelFrame.h"
+
 namespace moyo::kit {
 
 TFrameButton::TFrameButton(QWidget* parent) : QAbstractButton(parent) {
@@ -53,14 +55,9 @@ void TFrameButton::paintEvent(QPaintEvent*) {
   if (strip_.isNull()) {
     // A caption-only button: a plain bevelled face that sinks when down.
     const bool sunk = frame == kDown;
-    const QRect box = rect().adjusted(0, 0, -1, -1);
     painter.fillRect(rect(), sunk ? QColor(214, 214, 214) : QColor(240, 240, 240));
-    painter.setPen(sunk ? QColor(128, 128, 128) : Qt::white);
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(sunk ? Qt::white : QColor(128, 128, 128));
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
+    DrawBevelFrame(painter, rect(), sunk ? kBevelShadow : kBevelLight,
+                   sunk ? kBevelLight : kBevelShadow);
   } else {
     const int frameWidth = strip_.width() / frames_;
     const int index = frame < frames_ ? frame : 0;

@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "kit/TBevel.h"
 #include "kit/TDockPanel.h"
 #include "kit/TFrameButton.h"
 #include "kit/TImagePanel.h"
@@ -125,6 +126,49 @@ TEST_F(KitTest, DockedChildKeepsItsOwnSizeAndIsLaidOutSmallerOnlyWhileSpaceIsSho
   moves->resize(moves->width(), 38);
   form.resize(789, 628);
   EXPECT_EQ(moves->geometry(), QRect(0, 590, 252, 38));
+}
+
+// Whether every pixel of `rect` in `image` has `colour`.
+bool AllPixels(const QImage& image, const QRect& rect, QRgb colour) {
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      if (image.pixel(x, y) != colour) return false;
+    }
+  }
+  return true;
+}
+
+TEST_F(KitTest, BevelsCoverTheirWholeWidthOnePixelRingAtATime) {
+  const QRgb shadow = qRgb(128, 128, 128);
+  const QRgb light = qRgb(255, 255, 255);
+  // A 2-pixel separator line: a shadow row over a light row.
+  TBevel across;
+  across.resize(233, 2);
+  const QImage line = across.grab().toImage();
+  EXPECT_TRUE(AllPixels(line, QRect(0, 0, 232, 1), shadow));
+  EXPECT_TRUE(AllPixels(line, QRect(0, 1, 233, 1), light));
+  EXPECT_EQ(line.pixel(232, 0), light);
+  // Standing up: a shadow column beside a light column.
+  TBevel upright;
+  upright.resize(2, 20);
+  const QImage column = upright.grab().toImage();
+  EXPECT_TRUE(AllPixels(column, QRect(0, 0, 1, 19), shadow));
+  EXPECT_TRUE(AllPixels(column, QRect(1, 0, 1, 20), light));
+  EXPECT_TRUE(AllPixels(column, QRect(0, 19, 2, 1), light));
+
+  // The board's frame: a lowered bevel two pixels wide on every side.
+  TDockPanel frame;
+  frame.resize(40, 30);
+  frame.SetColour(QColor(229, 229, 229));
+  frame.SetBevel(BevelKind::Lowered, 2);
+  const QImage panel = frame.grab().toImage();
+  for (int ring = 0; ring < 2; ++ring) {
+    EXPECT_TRUE(AllPixels(panel, QRect(ring, ring, 39 - 2 * ring, 1), shadow)) << ring;
+    EXPECT_TRUE(AllPixels(panel, QRect(ring, ring, 1, 29 - 2 * ring), shadow)) << ring;
+    EXPECT_TRUE(AllPixels(panel, QRect(ring, 29 - ring, 40 - 2 * ring, 1), light)) << ring;
+    EXPECT_TRUE(AllPixels(panel, QRect(39 - ring, ring, 1, 30 - 2 * ring), light)) << ring;
+  }
+  EXPECT_TRUE(AllPixels(panel, QRect(2, 2, 36, 26), qRgb(229, 229, 229)));
 }
 
 QPixmap FourColours(int frameWidth, int height) {
