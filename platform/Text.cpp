@@ -21,8 +21,11 @@ class Converter {
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
 
-  // Converts input, writing `replacement` for each byte that starts no valid character.
-  std::string Run(std::string_view input, std::string_view replacement) {
+  // Converts input, writing `replacement` for each character the target lacks
+  // and for each byte that starts no valid character; `skip` says how many
+  // bytes such a character or stray byte takes.
+  std::string Run(std::string_view input, std::string_view replacement,
+                  std::size_t (*skip)(std::string_view rest)) {
     std::string out;
     out.reserve(input.size() * 3 / 2 + 8);
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -36,10 +39,12 @@ class Converter {
       out.append(buffer, static_cast<size_t>(outPtr - buffer));
       if (result != static_cast<size_t>(-1)) continue;
       if (errno == E2BIG) continue;
-      // EILSEQ or EINVAL: an invalid or truncated sequence. Skip one byte.
+      // EILSEQ or EINVAL: a character without a counterpart, or an invalid or
+      // truncated sequence.
       out.append(replacement);
-      ++in;
-      --inLeft;
+      const std::size_t skipped = skip(std::string_view(in, inLeft));
+      in += skipped;
+      inLeft -= skipped;
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);
     }
     return out;
@@ -49,16 +54,34 @@ class Converter {
   iconv_t cd_;
 };
 
+// A CP949 byte that starts no valid character stands for itself.
+std::size_t OneByte(std::string_view) {
+  return 1;
+}
+
+// The bytes of the UTF-8 character at the start of rest: its lead byte and the
+// continuation bytes that follow it, up to the length the lead byte announces.
+std::size_t OneUtf8Character(std::string_view rest) {
+  const auto lead = static_cast<unsigned char>(rest[0]);
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  std::size_t taken = 1;
+  while (taken < length && taken < rest.size() &&
+         (static_cast<unsigned char>(rest[taken]) & 0xC0) == 0x80) {
+    ++taken;
+  }
+  return taken;
+}
+
 }  // namespace
 
 std::string Cp949ToUtf8(std::string_view cp949) {
   thread_local Converter converter("UTF-8", "CP949");
-  return converter.Run(cp949, "\xEF\xBF\xBD");
+  return converter.Run(cp949, "\xEF\xBF\xBD", OneByte);
 }
 
 std::string Utf8ToCp949(std::string_view utf8) {
   thread_local Converter converter("CP949", "UTF-8");
-  return converter.Run(utf8, "?");
+  return converter.Run(utf8, "?", OneUtf8Character);
 }
 
 }  // namespace moyo::platform

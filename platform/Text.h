@@ -10,7 +10,8 @@ namespace moyo::platform {
 // CP949 to UTF-8; bytes that do not form a CP949 character become U+FFFD.
 std::string Cp949ToUtf8(std::string_view cp949);
 
-// UTF-8 to CP949; characters that CP949 lacks, and malformed UTF-8, become '?'.
+// UTF-8 to CP949; each character that CP949 lacks, and each malformed UTF-8
+// sequence, becomes one "?".
 std::string Utf8ToCp949(std::string_view utf8);
 
 }  // namespace moyo::platform
