@@ -24,7 +24,9 @@ TLoadResult LoadRecord(TRecordLoadTarget& target, platform::HttpClient& http,
   if (HidesGuessingControls(level)) target.HideGuessingControls();
 
   const TRecordRoad road = ChooseRecordRoad(fileName, level);
-  platform::HttpResult download = http.Get(RecordAddress(road, fileName, servers));
+  const std::optional<std::string> address = RecordAddress(road, fileName, servers);
+  if (!address) return Outcome(TLoadOutcome::DownloadFailed, "the name leaves the record folder");
+  platform::HttpResult download = http.Get(*address);
   if (!download.ok) return Outcome(TLoadOutcome::DownloadFailed, std::move(download.error));
 
   // The record server answers an unknown number with a page that says so.

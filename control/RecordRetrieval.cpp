@@ -23,9 +23,9 @@ std::string ServerFrom(platform::SettingsStore& settings, const char* name,
   return kDefaultServer;
 }
 
-bool MustEscape(unsigned char byte, std::string_view alsoEscaped) {
-  return byte <= 0x20 || byte >= 0x7f || byte == '?' || byte == '#' || byte == '%' ||
-         alsoEscaped.find(static_cast<char>(byte)) != std::string_view::npos;
+// Blanks, control bytes and bytes above 127 never stand in an address as they are.
+bool OutsideAddresses(unsigned char byte) {
+  return byte <= 0x20 || byte >= 0x7f;
 }
 
 std::string Escape(std::string_view text, std::string_view alsoEscaped) {
@@ -33,7 +33,8 @@ std::string Escape(std::string_view text, std::string_view alsoEscaped) {
   std::string escaped;
   escaped.reserve(text.size());
   for (unsigned char byte : text) {
-    if (MustEscape(byte, alsoEscaped)) {
+    if (OutsideAddresses(byte) ||
+        alsoEscaped.find(static_cast<char>(byte)) != std::string_view::npos) {
       escaped += '%';
       escaped += kHex[byte >> 4];
       escaped += kHex[byte & 0x0f];
@@ -42,6 +43,19 @@ std::string Escape(std::string_view text, std::string_view alsoEscaped) {
     }
   }
   return escaped;
+}
+
+// Whether a name has a "." or ".." segment between its slashes (either kind,
+// as some servers read a backslash as one).
+bool HasDotSegment(std::string_view name) {
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+    const std::string_view segment = name.substr(start, end - start);
+    if (segment == "." || segment == "..") return true;
+    start = end + 1;
+  }
+  return false;
 }
 
 }  // namespace
@@ -74,27 +88,36 @@ TRecordServers ReadRecordServers(platform::SettingsStore& settings) {
           ServerFrom(settings, "webserver", "MOYOSCOPE_WEB_SERVER")};
 }
 
+// Bytes that may stand only in some places of an address: anywhere in a name
+// or a query value they are escaped.
+constexpr std::string_view kNotInAddresses = "\"<>\\^`{|}";
+
+std::string EscapeFullAddress(std::string_view address) {
+  return Escape(address, kNotInAddresses);
+}
+
 std::string EscapeRecordName(std::string_view name) {
-  return Escape(name, "");
+  return Escape(name, std::string(kNotInAddresses) + "?#%");
 }
 
 std::string EscapeQueryValue(std::string_view value) {
-  return Escape(value, "&+=/");
+  return Escape(value, std::string(kNotInAddresses) + "?#%&+=/");
 }
 
-std::string RecordAddress(TRecordRoad road, const std::string& fileName,
-                          const TRecordServers& servers) {
+std::optional<std::string> RecordAddress(TRecordRoad road, const std::string& fileName,
+                                         const TRecordServers& servers) {
   switch (road) {
     case TRecordRoad::Numbered:
       return "http://" + servers.recordServer +
              "/moyoscope/getgibo.php?snum=" + EscapeQueryValue(fileName);
     case TRecordRoad::WebFolder:
+      if (HasDotSegment(fileName)) return std::nullopt;
       return "http://" + servers.webServer + "/dizuze/gibo/" + EscapeRecordName(fileName);
     case TRecordRoad::NgfAddress:
     case TRecordRoad::TaggedAddress:
       break;
   }
-  return fileName;
+  return EscapeFullAddress(fileName);
 }
 
 std::filesystem::path QnaFilePath(platform::SettingsStore& settings,

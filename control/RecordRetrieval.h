@@ -4,6 +4,7 @@
 // from, where the servers are, and where the question-and-answer file goes.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,16 +47,22 @@ inline constexpr const char* kDefaultServer = "localhost:8949";
 // localhost:8949.
 TRecordServers ReadRecordServers(platform::SettingsStore& settings);
 
-// The address to download: full addresses are used as given; a number or a
-// name is escaped and appended to its server's script or folder.
-std::string RecordAddress(TRecordRoad road, const std::string& fileName,
-                          const TRecordServers& servers);
+// The address to download: a full address as given, with only the bytes that
+// may not stand in an address encoded; a number or a name escaped and appended
+// to its server's script or folder. Nothing for a name with a "." or ".."
+// segment, which could climb out of the record folder.
+std::optional<std::string> RecordAddress(TRecordRoad road, const std::string& fileName,
+                                         const TRecordServers& servers);
 
 // Percent-encodes the bytes that cannot stand in an address: blanks, control
 // bytes, bytes above 127, "?", "#" and "%". A query value also encodes "&",
 // "+", "=" and "/", which would change the query's meaning.
 std::string EscapeRecordName(std::string_view name);
 std::string EscapeQueryValue(std::string_view value);
+// Percent-encodes, in a full address, only the bytes no address may hold:
+// blanks, control bytes, bytes above 127 and " < > \ ^ ` { | }. Its query,
+// fragment and existing escapes stay as they are.
+std::string EscapeFullAddress(std::string_view address);
 
 // The question-and-answer file, in the folder stored under
 // "\Software\Zel2000\DirPath Info" as "zelpath". A missing or empty folder is

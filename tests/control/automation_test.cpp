@@ -185,6 +185,33 @@ TEST_F(AutomationTest, NamesComeFromTheWebServersRecordFolder) {
   EXPECT_EQ(form_->Level(), "100");
 }
 
+TEST_F(AutomationTest, FullAddressesWithBlanksAreFetched) {
+  records_.Write("my game.gib", kTagged);
+  ASSERT_EQ(GetFile(Url("/dizuze/gibo/my game.gib"), "1"), S_OK) << LastError();
+  EXPECT_EQ(Title(), "Tagged Cup");
+}
+
+
+TEST_F(AutomationTest, NamesThatClimbOutOfTheRecordFolderFailWithoutARequest) {
+  test::LoopbackServer web;
+  std::vector<std::string> asked;
+  web.http.Get(".*", [&](const httplib::Request& req, httplib::Response& res) {
+    asked.push_back(req.path);
+    res.set_content(kOtherTagged, "text/plain");
+  });
+  web.Start();
+  setenv("MOYOSCOPE_WEB_SERVER", web.HostPort().c_str(), 1);
+  ASSERT_EQ(GetFile("game.gib", "1"), S_OK) << LastError();
+  for (const char* name : {"../rec/x.gib", "..\\rec\\x.gib", "a/../../rec/x.gib"}) {
+    EXPECT_TRUE(Failed(GetFile(name, "1"))) << name;
+    EXPECT_FALSE(LastError().empty()) << name;
+  }
+  web.Stop();
+  EXPECT_EQ(asked, std::vector<std::string>{"/dizuze/gibo/game.gib"});
+  EXPECT_EQ(Title(), "Other");
+}
+
+
 TEST_F(AutomationTest, SecondRecordKeepsNothingOfTheFirst) {
   ASSERT_EQ(GetFile("other.gib", "1"), S_OK) << LastError();
   ASSERT_EQ(form_->Record().info.summary, "old summary");

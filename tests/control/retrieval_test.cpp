@@ -56,9 +56,28 @@ TEST(RecordAddress, NumbersAndNamesAreAppendedEscapedAndAddressesKeptAsGiven) {
   // A query or fragment must not be smuggled into the record server's script.
   EXPECT_EQ(RecordAddress(TRecordRoad::Numbered, "1&admin=1#x", servers),
             "http://records.local:8000/moyoscope/getgibo.php?snum=1%26admin%3D1%23x");
-  const std::string spaced = "http://h/my game.gib?x=1";
-  EXPECT_EQ(RecordAddress(TRecordRoad::TaggedAddress, spaced, servers), spaced);
+  // A full address keeps its query, fragment and escapes; only what no address
+  // may hold is encoded.
+  EXPECT_EQ(
+      RecordAddress(TRecordRoad::TaggedAddress, "http://h/my game.gib?x=1&y=%41#top", servers),
+      "http://h/my%20game.gib?x=1&y=%41#top");
+  EXPECT_EQ(
+      RecordAddress(TRecordRoad::TaggedAddress, "http://h/\xb1\xe2\xba\xb8 {1}|\"a\".gib", servers),
+      "http://h/%B1%E2%BA%B8%20%7B1%7D%7C%22a%22.gib");
   EXPECT_EQ(RecordAddress(TRecordRoad::NgfAddress, "http://h/a.ngf", servers), "http://h/a.ngf");
+}
+
+TEST(RecordAddress, NamesNeverClimbOutOfTheRecordFolder) {
+  const TRecordServers servers{"records.local", "web.local"};
+  for (const char* name :
+       {"../rec/x.gib", "..", "a/../../x.gib", "./x.gib", "a/.", "..\\x.gib", "a\\..\\..\\x.gib"}) {
+    EXPECT_EQ(RecordAddress(TRecordRoad::WebFolder, name, servers), std::nullopt) << name;
+  }
+  // Dots inside a segment are part of a name.
+  EXPECT_EQ(RecordAddress(TRecordRoad::WebFolder, "...gib", servers),
+            "http://web.local/dizuze/gibo/...gib");
+  EXPECT_EQ(RecordAddress(TRecordRoad::WebFolder, "a..b/.c", servers),
+            "http://web.local/dizuze/gibo/a..b/.c");
 }
 
 TEST(RecordAddress, EscapesEveryByteThatCannotStandInAnAddress) {
@@ -66,6 +85,7 @@ TEST(RecordAddress, EscapesEveryByteThatCannotStandInAnAddress) {
   EXPECT_EQ(EscapeRecordName(std::string("\x01\x1f\x7f\r\n", 5)), "%01%1F%7F%0D%0A");
   EXPECT_EQ(EscapeRecordName("\xb1\xe2\xba\xb8.gib"), "%B1%E2%BA%B8.gib");  // 기보 in CP949
   EXPECT_EQ(EscapeRecordName("keep/these-_.~!$'()*,;:@&=+"), "keep/these-_.~!$'()*,;:@&=+");
+  EXPECT_EQ(EscapeRecordName("<a b>\\{c}|^`\""), "%3Ca%20b%3E%5C%7Bc%7D%7C%5E%60%22");
   EXPECT_EQ(EscapeQueryValue("a/b+c"), "a%2Fb%2Bc");
   EXPECT_EQ(EscapeRecordName(""), "");
 }
