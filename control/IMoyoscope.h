@@ -6,6 +6,7 @@
 // factory for the control.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -101,12 +102,24 @@ class IMoyoscope : public IDispatch {
 // How a member is reached through Invoke.
 enum MemberKind : unsigned { kGet = 1, kPut = 2, kPutRef = 4, kMethod = 8 };
 
+// The most parameters a member has.
+inline constexpr std::size_t kMaxParameters = 2;
+
 struct MemberDescription {
   DISPID dispid;
   std::string_view name;
   unsigned kinds;  // MemberKind bits
   bool hidden;     // hidden from object browsers
   VARTYPE type;    // the property's type, VT_EMPTY for methods without a result
+  // A method's parameter names in order; as named arguments their DISPIDs are
+  // their positions (0 the first).
+  std::array<std::string_view, kMaxParameters> parameters{};
+
+  std::size_t ParameterCount() const {
+    std::size_t count = 0;
+    while (count < parameters.size() && !parameters[count].empty()) ++count;
+    return count;
+  }
 };
 
 // IMoyoscope's members in vtable order (getFile and goQNA stand before News
@@ -130,7 +143,7 @@ inline constexpr std::array<MemberDescription, 21> kMoyoscopeMembers{{
     {13, "VisibleDockClientCount", kGet, true, VT_I4},
     {-514, "Enabled", kGet | kPut, true, VT_BOOL},
     {14, "Cursor", kGet | kPut, false, VT_I2},
-    {16, "getFile", kMethod, false, VT_EMPTY},
+    {16, "getFile", kMethod, false, VT_EMPTY, {"fileName", "level"}},
     {15, "goQNA", kMethod, false, VT_VARIANT},
     {17, "News", kGet | kPut, false, VT_VARIANT},
 }};

@@ -570,13 +570,11 @@ HRESULT TMoyoscopeControl::Invoke(DISPID dispid, const GUID&, std::uint32_t, std
 }
 
 HRESULT TMoyoscopeControl::InvokeMethod(DISPID dispid, const DISPPARAMS& params, VARIANT* result) {
-  if (params.cNamedArgs != 0) return DISP_E_UNKNOWNNAME;
-  if (dispid == 16) {
-    if (params.cArgs != 2) return DISP_E_BADPARAMCOUNT;
-    // Arguments arrive last first.
-    return getFile(params.rgvarg[1], params.rgvarg[0]);
-  }
-  if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
+  const MemberDescription* member = FindMember(kMoyoscopeMembers, dispid);
+  TArguments arguments;
+  const HRESULT code = ArgumentsInOrder(params, member->ParameterCount(), arguments);
+  if (Failed(code)) return code;
+  if (dispid == 16) return getFile(*arguments[0], *arguments[1]);
   VARIANT answer = goQNA();
   if (result != nullptr) *result = std::move(answer);
   return S_OK;

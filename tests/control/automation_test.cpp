@@ -400,6 +400,37 @@ TEST_F(AutomationTest, FontTravelsAsAnOleFontObject) {
   EXPECT_EQ(control_->put_Font(nullptr), E_POINTER);
 }
 
+TEST_F(AutomationTest, GetFileTakesNamedArguments) {
+  const char16_t* names[] = {u"getFile", u"level", u"fileName"};
+  DISPID ids[3] = {};
+  ASSERT_EQ(control_->GetIDsOfNames(IID_NULL, names, 3, 0x409, ids), S_OK);
+  EXPECT_EQ(ids[0], 16);
+
+  // Both by name, in the order the names were looked up.
+  VARIANT byName[2] = {Text(std::string("1")), Text(std::string("game.gib"))};
+  DISPPARAMS named{byName, &ids[1], 2, 2};
+  ASSERT_EQ(control_->Invoke(16, IID_NULL, 0, DISPATCH_METHOD, &named, nullptr, nullptr, nullptr),
+            S_OK)
+      << LastError();
+  EXPECT_EQ(Title(), "Tagged Cup");
+
+  // The name first, the level by name.
+  VARIANT mixed[2] = {Text(std::string("100")), Text(std::string("other.gib"))};
+  DISPPARAMS oneNamed{mixed, &ids[1], 2, 1};
+  ASSERT_EQ(
+      control_->Invoke(16, IID_NULL, 0, DISPATCH_METHOD, &oneNamed, nullptr, nullptr, nullptr),
+      S_OK)
+      << LastError();
+  EXPECT_EQ(Title(), "Other");
+  EXPECT_EQ(form_->Level(), "100");
+
+  DISPID unknown[2] = {0, 7};
+  DISPPARAMS wrong{byName, unknown, 2, 2};
+  EXPECT_EQ(control_->Invoke(16, IID_NULL, 0, DISPATCH_METHOD, &wrong, nullptr, nullptr, nullptr),
+            DISP_E_PARAMNOTFOUND);
+}
+
+
 TEST_F(AutomationTest, InvokeReachesEveryKindOfMemberByDispid) {
   // Property put with the named DISPID_PROPERTYPUT argument, then get.
   VARIANT caption = Text(std::string("기보"));
