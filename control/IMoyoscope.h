@@ -99,6 +99,31 @@ class IMoyoscope : public IDispatch {
 
 // ---- Type description ----
 
+// The DISPIDs of IMoyoscope's members.
+enum MoyoscopeDispid : DISPID {
+  kDispVisible = 1,
+  kDispAutoScroll = 2,
+  kDispAutoSize = 3,
+  kDispAxBorderStyle = 4,
+  kDispCaption = -518,
+  kDispColor = -501,
+  kDispFont = -512,
+  kDispKeyPreview = 5,
+  kDispPixelsPerInch = 6,
+  kDispPrintScale = 7,
+  kDispScaled = 8,
+  kDispActive = 9,
+  kDispDropTarget = 10,
+  kDispHelpFile = 11,
+  kDispDoubleBuffered = 12,
+  kDispVisibleDockClientCount = 13,
+  kDispEnabled = -514,
+  kDispCursor = 14,
+  kDispGoQna = 15,
+  kDispGetFile = 16,
+  kDispNews = 17,
+};
+
 // How a member is reached through Invoke.
 enum MemberKind : unsigned { kGet = 1, kPut = 2, kPutRef = 4, kMethod = 8 };
 
@@ -125,27 +150,27 @@ struct MemberDescription {
 // IMoyoscope's members in vtable order (getFile and goQNA stand before News
 // although their DISPIDs are 16 and 15).
 inline constexpr std::array<MemberDescription, 21> kMoyoscopeMembers{{
-    {1, "Visible", kGet | kPut, true, VT_BOOL},
-    {2, "AutoScroll", kGet | kPut, false, VT_BOOL},
-    {3, "AutoSize", kGet | kPut, false, VT_BOOL},
-    {4, "AxBorderStyle", kGet | kPut, false, VT_I4},
-    {-518, "Caption", kGet | kPut, false, VT_BSTR},
-    {-501, "Color", kGet | kPut, false, VT_UI4},
-    {-512, "Font", kGet | kPut | kPutRef, false, VT_DISPATCH},
-    {5, "KeyPreview", kGet | kPut, false, VT_BOOL},
-    {6, "PixelsPerInch", kGet | kPut, false, VT_I4},
-    {7, "PrintScale", kGet | kPut, false, VT_I4},
-    {8, "Scaled", kGet | kPut, false, VT_BOOL},
-    {9, "Active", kGet, true, VT_BOOL},
-    {10, "DropTarget", kGet | kPut, true, VT_BOOL},
-    {11, "HelpFile", kGet | kPut, true, VT_BSTR},
-    {12, "DoubleBuffered", kGet | kPut, true, VT_BOOL},
-    {13, "VisibleDockClientCount", kGet, true, VT_I4},
-    {-514, "Enabled", kGet | kPut, true, VT_BOOL},
-    {14, "Cursor", kGet | kPut, false, VT_I2},
-    {16, "getFile", kMethod, false, VT_EMPTY, {"fileName", "level"}},
-    {15, "goQNA", kMethod, false, VT_VARIANT},
-    {17, "News", kGet | kPut, false, VT_VARIANT},
+    {kDispVisible, "Visible", kGet | kPut, true, VT_BOOL},
+    {kDispAutoScroll, "AutoScroll", kGet | kPut, false, VT_BOOL},
+    {kDispAutoSize, "AutoSize", kGet | kPut, false, VT_BOOL},
+    {kDispAxBorderStyle, "AxBorderStyle", kGet | kPut, false, VT_I4},
+    {kDispCaption, "Caption", kGet | kPut, false, VT_BSTR},
+    {kDispColor, "Color", kGet | kPut, false, VT_UI4},
+    {kDispFont, "Font", kGet | kPut | kPutRef, false, VT_DISPATCH},
+    {kDispKeyPreview, "KeyPreview", kGet | kPut, false, VT_BOOL},
+    {kDispPixelsPerInch, "PixelsPerInch", kGet | kPut, false, VT_I4},
+    {kDispPrintScale, "PrintScale", kGet | kPut, false, VT_I4},
+    {kDispScaled, "Scaled", kGet | kPut, false, VT_BOOL},
+    {kDispActive, "Active", kGet, true, VT_BOOL},
+    {kDispDropTarget, "DropTarget", kGet | kPut, true, VT_BOOL},
+    {kDispHelpFile, "HelpFile", kGet | kPut, true, VT_BSTR},
+    {kDispDoubleBuffered, "DoubleBuffered", kGet | kPut, true, VT_BOOL},
+    {kDispVisibleDockClientCount, "VisibleDockClientCount", kGet, true, VT_I4},
+    {kDispEnabled, "Enabled", kGet | kPut, true, VT_BOOL},
+    {kDispCursor, "Cursor", kGet | kPut, false, VT_I2},
+    {kDispGetFile, "getFile", kMethod, false, VT_EMPTY, {"fileName", "level"}},
+    {kDispGoQna, "goQNA", kMethod, false, VT_VARIANT},
+    {kDispNews, "News", kGet | kPut, false, VT_VARIANT},
 }};
 
 // The DISPIDs of IMoyoscopeEvents.

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "control/DispatchNames.h"
+#include "control/MoyoscopeDispatch.h"
 #include "control/RecordLoader.h"
 #include "control/TMoyoscope.h"
 #include "control/TOleFont.h"
@@ -251,9 +252,9 @@ HRESULT TMoyoscopeControl::Create(const GUID& iid, void** object) {
   } catch (...) {
     return E_FAIL;
   }
-  const HRESULT code = control->QueryInterface(iid, object);
-  control->Release();
-  return code;
+  // The object's first reference is the factory's; the interface handed out holds its own.
+  const ComPtr<TMoyoscopeControl> owner = ComPtr<TMoyoscopeControl>::Adopt(control);
+  return owner->QueryInterface(iid, object);
 }
 
 TMoyoscopeControl::TMoyoscopeControl()
@@ -276,7 +277,7 @@ TMoyoscopeControl::~TMoyoscopeControl() {
   if (qApp != nullptr) qApp->removeEventFilter(events_.get());
   FireDestroyOnce();
   delete form_.data();
-  if (sink_ != nullptr) sink_->Release();
+  sink_.Reset();
   --ModuleObjectCount();
 }
 
@@ -557,174 +558,7 @@ HRESULT TMoyoscopeControl::GetIDsOfNames(const GUID&, const char16_t* const* nam
 
 HRESULT TMoyoscopeControl::Invoke(DISPID dispid, const GUID&, std::uint32_t, std::uint16_t flags,
                                   DISPPARAMS* params, VARIANT* result, void*, std::uint32_t*) {
-  static const DISPPARAMS kNoArguments;
-  const DISPPARAMS& arguments = params != nullptr ? *params : kNoArguments;
-  if (arguments.cArgs > 0 && arguments.rgvarg == nullptr) return E_INVALIDARG;
-  const MemberDescription* member = FindMember(kMoyoscopeMembers, dispid);
-  if (member == nullptr) return DISP_E_MEMBERNOTFOUND;
-  if (member->kinds & kMethod) {
-    if (!(flags & DISPATCH_METHOD)) return DISP_E_MEMBERNOTFOUND;
-    return InvokeMethod(dispid, arguments, result);
-  }
-  return InvokeProperty(*member, flags, arguments, result);
-}
-
-HRESULT TMoyoscopeControl::InvokeMethod(DISPID dispid, const DISPPARAMS& params, VARIANT* result) {
-  const MemberDescription* member = FindMember(kMoyoscopeMembers, dispid);
-  TArguments arguments;
-  const HRESULT code = ArgumentsInOrder(params, member->ParameterCount(), arguments);
-  if (Failed(code)) return code;
-  if (dispid == 16) return getFile(*arguments[0], *arguments[1]);
-  VARIANT answer = goQNA();
-  if (result != nullptr) *result = std::move(answer);
-  return S_OK;
-}
-
-HRESULT TMoyoscopeControl::InvokeProperty(const MemberDescription& member, std::uint16_t flags,
-                                          const DISPPARAMS& params, VARIANT* result) {
-  const DISPID dispid = member.dispid;
-  if (flags & DISPATCH_PROPERTYGET) {
-    if (!(member.kinds & kGet)) return DISP_E_MEMBERNOTFOUND;
-    if (params.cArgs != 0) return DISP_E_BADPARAMCOUNT;
-    VARIANT scratch;
-    VARIANT& out = result != nullptr ? *result : scratch;
-    out = VARIANT();
-    VARIANT_BOOL flag = 0;
-    std::int32_t number = 0;
-    HRESULT code = S_OK;
-    switch (dispid) {
-      case 1:
-      case 2:
-      case 3:
-      case 5:
-      case 8:
-      case 9:
-      case 10:
-      case 12:
-      case -514: {
-        using Getter = HRESULT (TMoyoscopeControl::*)(VARIANT_BOOL*);
-        Getter getter = dispid == 1    ? &TMoyoscopeControl::get_Visible
-                        : dispid == 2  ? &TMoyoscopeControl::get_AutoScroll
-                        : dispid == 3  ? &TMoyoscopeControl::get_AutoSize
-                        : dispid == 5  ? &TMoyoscopeControl::get_KeyPreview
-                        : dispid == 8  ? &TMoyoscopeControl::get_Scaled
-                        : dispid == 9  ? &TMoyoscopeControl::get_Active
-                        : dispid == 10 ? &TMoyoscopeControl::get_DropTarget
-                        : dispid == 12 ? &TMoyoscopeControl::get_DoubleBuffered
-                                       : &TMoyoscopeControl::get_Enabled;
-        code = (this->*getter)(&flag);
-        out = MakeBool(flag != VARIANT_FALSE);
-        break;
-      }
-      case 4: {
-        TxActiveFormBorderStyle style = afbNone;
-        code = get_AxBorderStyle(&style);
-        out = MakeI4(style);
-        break;
-      }
-      case 7: {
-        TxPrintScale scale = poNone;
-        code = get_PrintScale(&scale);
-        out = MakeI4(scale);
-        break;
-      }
-      case 6:
-      case 13:
-        code = dispid == 6 ? get_PixelsPerInch(&number) : get_VisibleDockClientCount(&number);
-        out = MakeI4(number);
-        break;
-      case -518:
-      case 11: {
-        std::u16string text;
-        code = dispid == -518 ? get_Caption(&text) : get_HelpFile(&text);
-        out = MakeBstr(std::move(text));
-        break;
-      }
-      case -501: {
-        OLE_COLOR colour = 0;
-        code = get_Color(&colour);
-        out = MakeUI4(colour);
-        break;
-      }
-      case -512: {
-        IDispatch* font = nullptr;
-        code = get_Font(&font);
-        out = MakeDispatch(font);
-        // Without a result to take it, the font object is nobody's.
-        if (result == nullptr && font != nullptr) font->Release();
-        break;
-      }
-      case 14: {
-        std::int16_t cursor = 0;
-        code = get_Cursor(&cursor);
-        out = MakeI2(cursor);
-        break;
-      }
-      case 17:
-        code = get_News(&out);
-        break;
-      default:
-        return DISP_E_MEMBERNOTFOUND;
-    }
-    return code;
-  }
-
-  const bool byReference = (flags & DISPATCH_PROPERTYPUTREF) != 0;
-  if (!(flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))) return DISP_E_MEMBERNOTFOUND;
-  if (!(member.kinds & (byReference ? kPutRef : kPut))) return DISP_E_MEMBERNOTFOUND;
-  if (params.cArgs != 1) return DISP_E_BADPARAMCOUNT;
-  if (params.cNamedArgs > 1 ||
-      (params.cNamedArgs == 1 && (params.rgdispidNamedArgs == nullptr ||
-                                  params.rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))) {
-    return DISP_E_UNKNOWNNAME;
-  }
-  const VARIANT& value = params.rgvarg[0];
-  bool flag = false;
-  std::int32_t number = 0;
-  switch (dispid) {
-    case 1:
-    case 2:
-    case 3:
-    case 5:
-    case 8:
-    case 10:
-    case 12:
-    case -514: {
-      if (Failed(VariantToBool(value, flag))) return DISP_E_TYPEMISMATCH;
-      using Setter = HRESULT (TMoyoscopeControl::*)(VARIANT_BOOL);
-      Setter setter = dispid == 1    ? &TMoyoscopeControl::put_Visible
-                      : dispid == 2  ? &TMoyoscopeControl::put_AutoScroll
-                      : dispid == 3  ? &TMoyoscopeControl::put_AutoSize
-                      : dispid == 5  ? &TMoyoscopeControl::put_KeyPreview
-                      : dispid == 8  ? &TMoyoscopeControl::put_Scaled
-                      : dispid == 10 ? &TMoyoscopeControl::put_DropTarget
-                      : dispid == 12 ? &TMoyoscopeControl::put_DoubleBuffered
-                                     : &TMoyoscopeControl::put_Enabled;
-      return (this->*setter)(ToVariantBool(flag));
-    }
-    case 4:
-    case 6:
-    case 7:
-    case 14:
-    case -501:
-      if (Failed(VariantToInt(value, number))) return DISP_E_TYPEMISMATCH;
-      if (dispid == 4) return put_AxBorderStyle(static_cast<TxActiveFormBorderStyle>(number));
-      if (dispid == 6) return put_PixelsPerInch(number);
-      if (dispid == 7) return put_PrintScale(static_cast<TxPrintScale>(number));
-      if (dispid == 14) return put_Cursor(static_cast<std::int16_t>(number));
-      return put_Color(static_cast<OLE_COLOR>(number));
-    case -518:
-    case 11:
-      if (value.vt != VT_BSTR) return DISP_E_TYPEMISMATCH;
-      return dispid == -518 ? put_Caption(value.bstrVal) : put_HelpFile(value.bstrVal);
-    case -512:
-      if (value.vt != VT_DISPATCH) return DISP_E_TYPEMISMATCH;
-      return byReference ? putref_Font(value.pdispVal) : put_Font(value.pdispVal);
-    case 17:
-      return put_News(value);
-    default:
-      return DISP_E_MEMBERNOTFOUND;
-  }
+  return InvokeMoyoscope(*this, dispid, flags, params, result);
 }
 
 // ---- Events ----
@@ -736,47 +570,42 @@ HRESULT TMoyoscopeControl::GetConnectionInterface(GUID* iid) {
 HRESULT TMoyoscopeControl::Advise(IUnknown* sink, std::uint32_t* cookie) {
   if (sink == nullptr || cookie == nullptr) return E_POINTER;
   *cookie = 0;
-  if (sink_ != nullptr) return CONNECT_E_ADVISELIMIT;
+  if (sink_) return CONNECT_E_ADVISELIMIT;
   void* events = nullptr;
   if (Failed(sink->QueryInterface(DIID_IMoyoscopeEvents, &events)) || events == nullptr) {
     return E_NOINTERFACE;
   }
-  sink_ = static_cast<IDispatch*>(events);
+  sink_ = ComPtr<IDispatch>::Adopt(static_cast<IDispatch*>(events));
   sinkCookie_ = nextCookie_++;
   *cookie = sinkCookie_;
   return S_OK;
 }
 
 HRESULT TMoyoscopeControl::Unadvise(std::uint32_t cookie) {
-  if (sink_ == nullptr || cookie != sinkCookie_) return CONNECT_E_NOCONNECTION;
-  IDispatch* sink = std::exchange(sink_, nullptr);
+  if (!sink_ || cookie != sinkCookie_) return CONNECT_E_NOCONNECTION;
   sinkCookie_ = 0;
-  sink->Release();
+  sink_.Reset();
   return S_OK;
 }
 
 void TMoyoscopeControl::Fire(DISPID event) {
-  if (sink_ == nullptr) return;
-  // The sink may disconnect itself while it runs.
-  IDispatch* sink = sink_;
-  sink->AddRef();
+  // A reference of its own: the sink may disconnect itself while it runs.
+  const ComPtr<IDispatch> sink = sink_;
+  if (!sink) return;
   DISPPARAMS none;
   sink->Invoke(event, IID_NULL, kMoyoscopeTypeLibrary.locale, DISPATCH_METHOD, &none, nullptr,
                nullptr, nullptr);
-  sink->Release();
 }
 
 void TMoyoscopeControl::FireKeyPress(std::int16_t& key) {
-  if (sink_ == nullptr) return;
-  IDispatch* sink = sink_;
-  sink->AddRef();
+  const ComPtr<IDispatch> sink = sink_;
+  if (!sink) return;
   VARIANT argument = MakeI2Ref(&key);
   DISPPARAMS params;
   params.rgvarg = &argument;
   params.cArgs = 1;
   sink->Invoke(kOnKeyPress, IID_NULL, kMoyoscopeTypeLibrary.locale, DISPATCH_METHOD, &params,
                nullptr, nullptr, nullptr);
-  sink->Release();
 }
 
 HRESULT TMoyoscopeControl::GetWindow(void** window) {

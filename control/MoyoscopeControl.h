@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "control/ComPtr.h"
 #include "control/IMoyoscope.h"
 #include "platform/HttpClient.h"
 
@@ -105,9 +106,6 @@ class TMoyoscopeControl final : public IMoyoscope,
   // Runs a member's body with the form present, turning every error into a code.
   template <class Body>
   HRESULT Guarded(Body&& body);
-  HRESULT InvokeProperty(const MemberDescription& member, std::uint16_t flags,
-                         const DISPPARAMS& params, VARIANT* result);
-  HRESULT InvokeMethod(DISPID dispid, const DISPPARAMS& params, VARIANT* result);
 
   // Event firing: invokes the sink's member, if a sink is connected.
   void Fire(DISPID event);
@@ -119,7 +117,7 @@ class TMoyoscopeControl final : public IMoyoscope,
   QPointer<TMoyoscope> form_;
   std::unique_ptr<TFormEventFilter> events_;
   std::unique_ptr<platform::HttpClient> http_;
-  IDispatch* sink_ = nullptr;
+  ComPtr<IDispatch> sink_;
   std::uint32_t sinkCookie_ = 0;
   std::uint32_t nextCookie_ = 1;
   bool destroyFired_ = false;
