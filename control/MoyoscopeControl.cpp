@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QWidget>
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <exception>
@@ -25,6 +26,7 @@
 #include "platform/Text.h"
 #include "platform/Timer.h"
 #include "platform/curl/CurlHttpClient.h"
+#include "platform/qt/QtFonts.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "print/qt/ViewerPrinting.h"
 
@@ -190,23 +192,26 @@ Qt::CursorShape CursorShape(std::int16_t cursor) {
   }
 }
 
-TFontValues FontValues(const QFont& font) {
+// The font the form is designed with: "굴림체" 12 pixels high at the form's
+// design resolution (9 points at 96), Hangul character set.
+TFontValues DeclaredFormFont(std::int32_t pixelsPerInch) {
   TFontValues values;
-  values.name = Utf8ToUtf16(font.family().toStdString());
-  const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-  values.size = static_cast<std::int64_t>(points * 10000 + 0.5);
-  values.bold = font.bold();
-  values.italic = font.italic();
-  values.underline = font.underline();
-  values.strikethrough = font.strikeOut();
-  values.weight = static_cast<std::int16_t>(font.bold() ? 700 : 400);
+  values.name = u"굴림체";
+  values.size = std::int64_t{12} * 72 * 10000 / pixelsPerInch;
   values.charset = 129;  // Hangul
   return values;
 }
 
-QFont QtFont(const TFontValues& values) {
-  QFont font(QString::fromStdString(Utf16ToUtf8(values.name)));
-  if (values.size > 0) font.setPointSizeF(static_cast<double>(values.size) / 10000);
+// The face substituted as everywhere else in the program, and sized in pixels
+// at the form's design resolution, as the form's own fonts are.
+QFont QtFont(const TFontValues& values, std::int32_t pixelsPerInch) {
+  const platform::Charset charset =
+      values.charset == 129 ? platform::Charset::Hangul : platform::Charset::Default;
+  QFont font(platform::SubstituteFamily(Utf16ToCp949(values.name), charset));
+  if (values.size > 0) {
+    const double pixels = static_cast<double>(values.size) * pixelsPerInch / (72.0 * 10000);
+    font.setPixelSize(std::max(1, static_cast<int>(pixels + 0.5)));
+  }
   font.setBold(values.bold || values.weight >= 600);
   font.setItalic(values.italic);
   font.setUnderline(values.underline);
@@ -261,6 +266,7 @@ TMoyoscopeControl::TMoyoscopeControl()
     : events_(std::make_unique<TFormEventFilter>(*this)),
       http_(std::make_unique<platform::CurlHttpClient>(DownloadLimits())) {
   ++ModuleObjectCount();
+  font_ = DeclaredFormFont(pixelsPerInch_);
   ProcessZelStatus();  // the print settings are read once, before any form exists
   form_ = new TMoyoscope();
   // One filter for the whole application: the form's own events, and keys that
@@ -396,17 +402,19 @@ HRESULT TMoyoscopeControl::put_Color(OLE_COLOR value) {
   });
 }
 HRESULT TMoyoscopeControl::get_Font(IDispatch** value) {
-  return Guarded([&](TMoyoscope& form) {
-    return Put(value, static_cast<IDispatch*>(TOleFont::Create(FontValues(form.font()))));
-  });
+  return Guarded(
+      [&](TMoyoscope&) { return Put(value, static_cast<IDispatch*>(TOleFont::Create(font_))); });
 }
 HRESULT TMoyoscopeControl::put_Font(IDispatch* value) {
   return Guarded([&](TMoyoscope& form) {
     if (value == nullptr) return E_POINTER;
     TFontValues values;
     const HRESULT code = ReadFontValues(*value, values);
-    if (Succeeded(code)) form.setFont(QtFont(values));
-    return code;
+    if (Failed(code)) return code;
+    form.setFont(QtFont(values, pixelsPerInch_));
+    // A host reads back the face it set, not the one that stands in for it here.
+    font_ = std::move(values);
+    return S_OK;
   });
 }
 // The form copies the font either way; it keeps no reference to the host's object.

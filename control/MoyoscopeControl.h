@@ -10,6 +10,7 @@
 
 #include "control/ComPtr.h"
 #include "control/IMoyoscope.h"
+#include "control/TOleFont.h"
 #include "platform/HttpClient.h"
 
 namespace moyo {
@@ -136,6 +137,7 @@ class TMoyoscopeControl final : public IMoyoscope,
   std::string helpFile_;
   std::int16_t cursor_ = 0;
   std::optional<OLE_COLOR> color_;
+  TFontValues font_;  // the font a host reads back: the form's own until a host sets one
 
   friend class TFormEventFilter;
 };

@@ -400,6 +400,50 @@ TEST_F(AutomationTest, FontTravelsAsAnOleFontObject) {
   EXPECT_EQ(control_->put_Font(nullptr), E_POINTER);
 }
 
+// A property of a font object, read through its Invoke.
+VARIANT FontProperty(IDispatch& font, DISPID property) {
+  VARIANT value;
+  DISPPARAMS none;
+  EXPECT_EQ(
+      font.Invoke(property, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr),
+      S_OK);
+  return value;
+}
+
+TEST_F(AutomationTest, FontReportsTheFormsFaceAndThenWhatTheHostSet) {
+  IDispatch* font = nullptr;
+  ASSERT_EQ(control_->get_Font(&font), S_OK);
+  ASSERT_NE(font, nullptr);
+  // "굴림체" 12 pixels high on the form's 96-dpi design: 9 points.
+  EXPECT_EQ(FontProperty(*font, kFontName).bstrVal, u"굴림체");
+  EXPECT_EQ(FontProperty(*font, kFontSize).cyVal, 90000);
+  EXPECT_EQ(FontProperty(*font, kFontCharset).iVal, 129);
+  EXPECT_EQ(form_->font().pixelSize(), 12);
+
+  VARIANT name = MakeBstr(u"굴림");
+  VARIANT size;
+  size.vt = VT_CY;
+  size.cyVal = 150000;  // 15 points
+  DISPID put = DISPID_PROPERTYPUT;
+  DISPPARAMS putName{&name, &put, 1, 1};
+  DISPPARAMS putSize{&size, &put, 1, 1};
+  ASSERT_EQ(font->Invoke(kFontName, IID_NULL, 0, DISPATCH_PROPERTYPUT, &putName, nullptr, nullptr,
+                         nullptr),
+            S_OK);
+  ASSERT_EQ(font->Invoke(kFontSize, IID_NULL, 0, DISPATCH_PROPERTYPUT, &putSize, nullptr, nullptr,
+                         nullptr),
+            S_OK);
+  EXPECT_EQ(control_->put_Font(font), S_OK);
+  font->Release();
+  EXPECT_EQ(form_->font().pixelSize(), 20);
+
+  IDispatch* readBack = nullptr;
+  ASSERT_EQ(control_->get_Font(&readBack), S_OK);
+  EXPECT_EQ(FontProperty(*readBack, kFontName).bstrVal, u"굴림");
+  EXPECT_EQ(FontProperty(*readBack, kFontSize).cyVal, 150000);
+  readBack->Release();
+}
+
 TEST_F(AutomationTest, GetFileTakesNamedArguments) {
   const char16_t* names[] = {u"getFile", u"level", u"fileName"};
   DISPID ids[3] = {};
