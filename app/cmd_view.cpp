@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -96,6 +97,23 @@ void AnswerNoticesAutomatically(QApplication& app) {
   timer->start(100);
 }
 
+// With no session bus named, D-Bus starts one of its own for the X display
+// ("autolaunch") the first time Qt asks for it, and that bus outlives the
+// viewer. Name the user's bus socket when there is one, else an address no bus
+// answers at, so a run never leaves a process behind.
+void AvoidAutolaunchedSessionBus() {
+  const char* named = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+  if (named != nullptr && named[0] != '\0') return;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  std::error_code error;
+  if (runtime != nullptr && runtime[0] != '\0' &&
+      std::filesystem::is_socket(std::filesystem::path(runtime) / "bus", error)) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + std::string(runtime) + "/bus").c_str(), 1);
+  } else {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+  }
+}
+
 }  // namespace
 
 int RunView(const Args& args) {
@@ -106,6 +124,7 @@ int RunView(const Args& args) {
     if (options.screenshot.empty()) options.screenshot = kDefaultScreenshot;
   }
   const bool screenshot = !options.screenshot.empty();
+  AvoidAutolaunchedSessionBus();
 
   int argc = 1;
   char name[] = "moyoscope";

@@ -2,10 +2,18 @@
 // an in-process record server on 127.0.0.1.
 
 #include <gtest/gtest.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QImage>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/RecordServer.h"
 #include "resources/Messages.h"
@@ -16,6 +24,7 @@ namespace moyo {
 namespace {
 
 using test::ProgramRun;
+using test::RunCommand;
 using test::RunMoyoscope;
 
 class ViewCommand : public ::testing::Test {
@@ -55,6 +64,113 @@ TEST_F(ViewCommand, RegistersOnFirstUseAndScreenshotsTheWholeControl) {
 
   const ProgramRun numbered = RunMoyoscope("view 7 --level 10 --screenshot '" + png + "'", config_);
   EXPECT_EQ(numbered.status, 0) << numbered.output;
+}
+
+// An X server of the test's own, for what only happens on a real display.
+class VirtualDisplay {
+ public:
+  // Display numbers are taken from a high range, away from the ones desktops
+  // and xvfb-run use first, so that no other server answers the viewer there.
+  VirtualDisplay() {
+    for (int tries = 0; tries < 20 && display_.empty(); ++tries) {
+      Start(200 + static_cast<int>((::getpid() + 37 * tries) % 700));
+    }
+  }
+  ~VirtualDisplay() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGTERM);
+    ::waitpid(pid_, nullptr, 0);
+    ::close(readyPipe_);
+  }
+  // ":N", or empty when no X server could start.
+  const std::string& Name() const { return display_; }
+  pid_t Pid() const { return pid_; }
+
+ private:
+  // Starts Xvfb on display number; it writes the number to a pipe once ready.
+  void Start(int number) {
+    int ready[2];
+    if (::pipe(ready) != 0) return;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      ::close(ready[0]);
+      const std::string display = ":" + std::to_string(number);
+      const std::string fd = std::to_string(ready[1]);
+      ::execlp("Xvfb", "Xvfb", display.c_str(), "-displayfd", fd.c_str(), "-nolisten", "tcp",
+               "-screen", "0", "1024x768x24", static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    ::close(ready[1]);
+    // The server writes the number and a line end; the pipe stays open while
+    // it runs, as a server whose write fails gives up.
+    std::string written;
+    char c = 0;
+    while (pid > 0 && c != '\n' && ::read(ready[0], &c, 1) == 1) written += c;
+    if (!written.empty() && written.back() == '\n') {
+      pid_ = pid;
+      readyPipe_ = ready[0];
+      display_ = ":" + std::to_string(number);
+      return;
+    }
+    ::close(ready[0]);
+    if (pid > 0) ::waitpid(pid, nullptr, 0);  // the number was taken, or there is no Xvfb
+  }
+
+  pid_t pid_ = -1;
+  int readyPipe_ = -1;
+  std::string display_;
+};
+
+// The processes whose parent is this one.
+std::vector<pid_t> ChildrenOfThisProcess() {
+  std::vector<pid_t> children;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+    const std::string name = entry.path().filename().string();
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string line;
+    if (!std::getline(stat, line)) continue;
+    // pid (command) state ppid ...; the command may hold blanks and parentheses.
+    const std::size_t close = line.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream rest(line.substr(close + 1));
+    std::string state;
+    pid_t parent = 0;
+    rest >> state >> parent;
+    if (parent == ::getpid()) children.push_back(std::stoi(name));
+  }
+  return children;
+}
+
+TEST_F(ViewCommand, RunWithoutASessionBusLeavesNoProcessBehind) {
+  // Without a session bus, D-Bus would start one for the X display; on a
+  // display the run must still leave nothing. Processes the run orphans come
+  // to this test, which makes itself their reaper.
+  ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  VirtualDisplay display;
+  if (display.Name().empty()) GTEST_SKIP() << "no Xvfb to give the viewer a display";
+  test::TempFolder runtime;
+  const std::string png = (output_.Path() / "bus.png").string();
+  const ProgramRun run =
+      RunCommand("env -u DBUS_SESSION_BUS_ADDRESS XDG_CONFIG_HOME='" + config_.Path().string() +
+                 "' DISPLAY=" + display.Name() + " QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR='" +
+                 runtime.Path().string() +
+                 "' '" MOYOSCOPE_PROGRAM "' view game.gib --screenshot '" + png + "' 2>&1");
+  EXPECT_EQ(run.status, 0) << run.output;
+
+  // Anything left is reported, then ended; what it started comes here next.
+  for (int round = 0; round < 3; ++round) {
+    for (pid_t child : ChildrenOfThisProcess()) {
+      if (child == display.Pid()) continue;
+      std::ifstream command("/proc/" + std::to_string(child) + "/cmdline");
+      std::string name;
+      std::getline(command, name, '\0');
+      ADD_FAILURE() << "left behind: " << child << " " << name;
+      ::kill(child, SIGTERM);
+      ::waitpid(child, nullptr, 0);
+    }
+  }
+  ::prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST_F(ViewCommand, FailedLoadSaysWhyAndExitsWithOne) {
