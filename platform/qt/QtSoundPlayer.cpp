@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <QtGlobal>
 #include <cstdint>
 
 namespace moyo::platform {
@@ -14,6 +15,25 @@ std::uint32_t ReadLe(const std::string& bytes, std::size_t at, int width) {
     value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
   }
   return value;
+}
+
+// Qt Multimedia warns on standard error whenever the machine has no sound
+// server. A viewer without sound is a normal case (it plays silently), so
+// that warning is kept back while the default output is looked up; every other
+// message goes on as before.
+QtMessageHandler passOn = nullptr;
+
+void WithoutSoundServerWarning(QtMsgType type, const QMessageLogContext& context,
+                               const QString& text) {
+  if (text.startsWith(QLatin1String("PulseAudioService:"))) return;
+  passOn(type, context, text);
+}
+
+QAudioDevice DefaultOutput() {
+  passOn = qInstallMessageHandler(WithoutSoundServerWarning);
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  qInstallMessageHandler(passOn);
+  return device;
 }
 
 }  // namespace
@@ -53,7 +73,7 @@ bool ParseWave(const std::string& wave, QAudioFormat& format, QByteArray& sample
 QtSoundPlayer::QtSoundPlayer(const std::string& wave) {
   QAudioFormat format;
   if (!ParseWave(wave, format, samples_)) return;
-  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  const QAudioDevice device = DefaultOutput();
   if (device.isNull() || !device.isFormatSupported(format)) return;
   buffer_.setBuffer(&samples_);
   sink_ = std::make_unique<QAudioSink>(device, format);

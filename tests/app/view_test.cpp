@@ -66,6 +66,15 @@ TEST_F(ViewCommand, RegistersOnFirstUseAndScreenshotsTheWholeControl) {
   EXPECT_EQ(numbered.status, 0) << numbered.output;
 }
 
+TEST_F(ViewCommand, NormalRunPrintsOnlyWhatItWasAskedFor) {
+  // No sound device here is normal: it must not show on standard error.
+  const std::string png = (output_.Path() / "quiet.png").string();
+  ASSERT_EQ(RunMoyoscope("register", config_).status, 0);
+  const ProgramRun run = RunMoyoscope("view game.gib --screenshot '" + png + "'", config_);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, png + "\n");
+}
+
 // An X server of the test's own, for what only happens on a real display.
 class VirtualDisplay {
  public:
