@@ -1,78 +1,54 @@
 #include "control/TNewsView.h"
 
-#include <unistd.h>
+#include <dlfcn.h>
 
-#include <QUrl>
-#include <QWebEngineView>
-#include <cctype>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
 
-#include "platform/Text.h"
-#include "platform/curl/CurlHttpClient.h"
+#include "control/NewsModule.h"
 
 namespace moyo {
 namespace {
 
-class WebNewsView : public TNewsView {
- public:
-  explicit WebNewsView(QWidget* parent) {
-    // The browser's sandbox cannot start for the super-user.
-    if (geteuid() == 0) setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
-    view_ = new QWebEngineView(parent);
+// Where the news module may be: named by $MOYOSCOPE_NEWS_MODULE, beside the
+// library this code is in (libmoyoscope.so), or where the build put it.
+std::vector<std::filesystem::path> NewsModuleCandidates() {
+  std::vector<std::filesystem::path> candidates;
+  if (const char* named = std::getenv("MOYOSCOPE_NEWS_MODULE"); named != nullptr && named[0]) {
+    candidates.emplace_back(named);
   }
-
-  QWidget* Widget() override { return view_; }
-
-  void Navigate(const std::string& address) override {
-    platform::HttpLimits limits;
-    limits.connectTimeout = std::chrono::milliseconds(5'000);
-    limits.totalTimeout = std::chrono::milliseconds(15'000);
-    limits.maxBodyBytes = 2u << 20;  // what setHtml takes
-    platform::CurlHttpClient client(limits);
-    const QUrl base(QString::fromStdString(platform::Cp949ToUtf8(address)));
-    const platform::HttpResult page = client.Get(address);
-    view_->setHtml(page.ok ? QString::fromStdString(NewsPageToUtf8(page.body)) : QString(), base);
+  Dl_info here{};
+  if (dladdr(reinterpret_cast<void*>(&MakeWebNewsView), &here) != 0 && here.dli_fname != nullptr) {
+    candidates.push_back(std::filesystem::path(here.dli_fname).parent_path() / kNewsModuleFile);
   }
+#ifdef MOYO_NEWS_MODULE_PATH
+  candidates.emplace_back(MOYO_NEWS_MODULE_PATH);
+#endif
+  return candidates;
+}
 
- private:
-  QWebEngineView* view_;  // owned by its parent widget
-};
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
+// The module's entry point, loaded once and kept for the life of the process;
+// null when the module cannot be found or loaded.
+CreateNewsViewFn LoadNewsModule() {
+  for (const std::filesystem::path& candidate : NewsModuleCandidates()) {
+    void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) continue;
+    if (void* entry = dlsym(module, kNewsViewEntry)) {
+      return reinterpret_cast<CreateNewsViewFn>(entry);
+    }
+    dlclose(module);
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 std::unique_ptr<TNewsView> MakeWebNewsView(QWidget* parent) {
-  return std::make_unique<WebNewsView>(parent);
-}
-
-std::string NewsPageToUtf8(const std::string& cp949Body) {
-  const std::string html = platform::Cp949ToUtf8(cp949Body);
-  // The page still declares its old charset; point the declaration at UTF-8.
-  const std::string lower = Lower(html);
-  std::string result;
-  result.reserve(html.size());
-  std::size_t at = 0;
-  while (true) {
-    std::size_t found = std::string::npos;
-    std::size_t length = 0;
-    for (const std::string needle : {"charset=euc-kr", "charset=ks_c_5601-1987", "charset=cp949"}) {
-      const std::size_t where = lower.find(needle, at);
-      if (where < found) {
-        found = where;
-        length = needle.size();
-      }
-    }
-    if (found == std::string::npos) break;
-    result.append(html, at, found - at);
-    result += "charset=utf-8";
-    at = found + length;
-  }
-  result.append(html, at, std::string::npos);
-  return result;
+  static const CreateNewsViewFn create = LoadNewsModule();
+  if (create == nullptr) return nullptr;
+  return std::unique_ptr<TNewsView>(create(parent));
 }
 
 }  // namespace moyo

@@ -1,6 +1,7 @@
 #pragma once
 // The browser of the news panel. The Qt WebEngine view is heavy, so the form
-// makes one only when the host first gives a news address.
+// makes one only when the host first gives a news address, and the viewer
+// module does not even link it.
 
 #include <memory>
 #include <string>
@@ -18,8 +19,10 @@ class TNewsView {
   virtual void Navigate(const std::string& address) = 0;
 };
 
-// A WebEngine view that fetches the page itself, converts the service's CP949
-// pages to UTF-8 and shows them with the address as their base.
+// The real browser, a Qt WebEngine view from the news module
+// (libmoyoscope-news.so), loaded on first use; null when the module is missing.
+// It fetches the page without blocking, converts the service's CP949 pages to
+// UTF-8 and shows them, with the address as their base, when they arrive.
 std::unique_ptr<TNewsView> MakeWebNewsView(QWidget* parent);
 
 // The page as UTF-8 HTML: a CP949 body converted, so the browser never has

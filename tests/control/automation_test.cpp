@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -191,7 +192,6 @@ TEST_F(AutomationTest, FullAddressesWithBlanksAreFetched) {
   EXPECT_EQ(Title(), "Tagged Cup");
 }
 
-
 TEST_F(AutomationTest, NamesThatClimbOutOfTheRecordFolderFailWithoutARequest) {
   test::LoopbackServer web;
   std::vector<std::string> asked;
@@ -210,7 +210,6 @@ TEST_F(AutomationTest, NamesThatClimbOutOfTheRecordFolderFailWithoutARequest) {
   EXPECT_EQ(asked, std::vector<std::string>{"/dizuze/gibo/game.gib"});
   EXPECT_EQ(Title(), "Other");
 }
-
 
 TEST_F(AutomationTest, SecondRecordKeepsNothingOfTheFirst) {
   ASSERT_EQ(GetFile("other.gib", "1"), S_OK) << LastError();
@@ -349,6 +348,22 @@ TEST_F(AutomationTest, NewsAddressOpensTheNewsPanelOnThatPage) {
   EXPECT_EQ(news.vt, VT_EMPTY);
 }
 
+TEST_F(AutomationTest, SettingNewsDoesNotWaitForTheServer) {
+  // A server that takes the request and never answers.
+  test::LoopbackServer silent;
+  std::atomic<bool> released{false};
+  silent.http.Get("/news.html", [&](const httplib::Request&, httplib::Response&) {
+    while (!released) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  });
+  silent.Start();
+  const auto started = std::chrono::steady_clock::now();
+  EXPECT_EQ(control_->put_News(Text(silent.Url("/news.html"))), S_OK);
+  EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+  EXPECT_EQ(form_->NewsP->height(), 165);
+  released = true;
+  silent.Stop();
+}
+
 // ---- Properties, Invoke and names ----
 
 TEST_F(AutomationTest, PropertiesForwardToTheFormWithOleBooleans) {
@@ -473,7 +488,6 @@ TEST_F(AutomationTest, GetFileTakesNamedArguments) {
   EXPECT_EQ(control_->Invoke(16, IID_NULL, 0, DISPATCH_METHOD, &wrong, nullptr, nullptr, nullptr),
             DISP_E_PARAMNOTFOUND);
 }
-
 
 TEST_F(AutomationTest, InvokeReachesEveryKindOfMemberByDispid) {
   // Property put with the named DISPID_PROPERTYPUT argument, then get.
