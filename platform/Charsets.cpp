@@ -52,9 +52,11 @@ void Convert(iconv_t cd, std::string_view input, std::string& out, int& lost, St
     const std::size_t result = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
     out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
     if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-    const std::size_t skip = std::min(step(static_cast<unsigned char>(*in)), inLeft);
     out += '?';
     ++lost;
+    // Some rejected sequences are consumed whole before iconv reports them.
+    if (inLeft == 0) break;
+    const std::size_t skip = std::min(step(static_cast<unsigned char>(*in)), inLeft);
     in += skip;
     inLeft -= skip;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);

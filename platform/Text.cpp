@@ -42,6 +42,8 @@ class Converter {
       // EILSEQ or EINVAL: a character without a counterpart, or an invalid or
       // truncated sequence.
       out.append(replacement);
+      // glibc's CP949 decoder rejects a few pairs (A2 E8) after consuming them.
+      if (inLeft == 0) break;
       const std::size_t skipped = skip(std::string_view(in, inLeft));
       in += skipped;
       inLeft -= skipped;

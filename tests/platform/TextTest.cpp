@@ -32,6 +32,8 @@ TEST(Text, BytesThatStartNoCp949CharacterBecomeOneReplacementEach) {
             "a\uFFFD"
             "b");
   EXPECT_EQ(Cp949ToUtf8("\xB0"), "\uFFFD");  // a lead byte at the end
+  // A pair the decoder rejects after consuming it ends the text with one replacement.
+  EXPECT_EQ(Cp949ToUtf8("a\xA2\xE8"), "a\uFFFD");
 }
 
 }  // namespace
