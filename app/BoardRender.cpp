@@ -22,7 +22,8 @@ QImage RenderRecordBoard(const TGameRecord& record, const RenderOptions& options
                             store.Find(artwork::StoneName('w', true, options.cell)));
   }
   painter.SetMargin(options.margin);
-  painter.SetBoardSize(19 * options.cell);
+  painter.SetLines(record.boardSize);
+  painter.SetBoardSize(painter.Lines() * options.cell);
   if (options.flip) painter.ToggleFlip();
 
   TGoBoard board;

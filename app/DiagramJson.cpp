@@ -30,9 +30,10 @@ nlohmann::json Cell(TCellState state, int number, std::uint8_t letter) {
 
 nlohmann::json DiagramJson(const TDiagram& diagram) {
   nlohmann::json board = nlohmann::json::array();
-  for (int row = 0; row < 19; ++row) {
+  const int lines = diagram.board.BoardSize();
+  for (int row = 0; row < lines; ++row) {
     nlohmann::json cells = nlohmann::json::array();
-    for (int column = 0; column < 19; ++column) {
+    for (int column = 0; column < lines; ++column) {
       cells.push_back(Cell(diagram.board.GetState(row, column),
                            diagram.board.GetNumber(row, column),
                            diagram.board.GetLetter(row, column)));

@@ -1,5 +1,5 @@
 #pragma once
-// A built diagram as JSON: {"board": 19 rows of 19 cells, "retakes": rows of
+// A built diagram as JSON: {"board": N rows of N cells (N the board's size), "retakes": rows of
 // cells}, each cell {"state", "number", "letter"} with letters as printed (UTF-8).
 
 #include <nlohmann/json.hpp>

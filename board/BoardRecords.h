@@ -90,9 +90,10 @@ struct TMovePoint {
   friend bool operator==(const TMovePoint&, const TMovePoint&) = default;
 };
 
-// The moves 1..Count of a line, as GetMoveList writes them.
+// The moves 1..Count of a line, as GetMoveList writes them, and the size of their board.
 struct TMoveList {
   std::int32_t Count = 0;
+  std::uint8_t Size = kMaxBoardSize;
   std::array<TMovePoint, kMaxMoves> Moves{};
 };
 

@@ -90,8 +90,8 @@ class TGoBoard {
   // Fills Grid with the latest move number of every occupied point (0 elsewhere) and
   // switches numbering to start 1, first move 1, numbers shown.
   void GetMoveNumbers(TNumberGrid& Grid);
-  // Writes Count (clamped to 0..500) and the points of history entries 1..Count as bytes; an
-  // entry that never held a move comes out as 255, 0.
+  // Writes Count (clamped to 0..500), the board's size and the points of history entries
+  // 1..Count as bytes; an entry that never held a move comes out as 255, 0.
   void GetMoveList(int Count, TMoveList& List) const;
   // Writes the whole position into S; S.HandicapOrder is left as it is.
   void SavePosition(TBoardSnapshot& S) const;

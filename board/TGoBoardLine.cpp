@@ -146,6 +146,7 @@ void TGoBoard::GetMoveNumbers(TNumberGrid& Grid) {
 
 void TGoBoard::GetMoveList(int Count, TMoveList& List) const {
   List.Count = std::clamp(Count, 0, kMaxMoves);
+  List.Size = Size_;
   for (int i = 1; i <= List.Count; ++i) {
     List.Moves[i - 1] = TMovePoint{static_cast<std::uint8_t>(MoveHistory_[i].X),
                                    static_cast<std::uint8_t>(MoveHistory_[i].Y)};

@@ -403,14 +403,15 @@ void TMoyoscope::pBaseResize() {
   const int width = panP->width();
   const int height = panP->height();
   const int margin = painter_->Margin();
-  const int cell = std::min((width - 5 - margin) / 19, (height - 5 - margin) / 19);
-  const int pixels = 19 * cell;
+  const int lines = painter_->Lines();
+  const int cell = std::min((width - 5 - margin) / lines, (height - 5 - margin) / lines);
+  const int pixels = lines * cell;
   MainGoPB->move((width - pixels - margin) / 2, (height - pixels - margin) / 2);
   if (pixels != painter_->BoardPixels()) chooseCellSize(pixels);
 }
 
 void TMoyoscope::chooseCellSize(int pixels) {
-  const int n = pixels / 19;
+  const int n = pixels / painter_->Lines();
   if (n >= 10 && n <= 59) {
     const std::string size = std::to_string(n);
     painter_->SetStoneBitmaps(bitmaps_->Find("bs" + size), bitmaps_->Find("ws" + size),
@@ -747,6 +748,9 @@ class TMoyoscope::FormRecordView : public TRecordView {
   void BoardCleared() override {
     // A new game raises no point events: wipe the old position from the screen
     // before the handicap stones report themselves, and zero the prisoner counts.
+    // A record of another board size gets its own lines and cell size first.
+    form_.painter_->SetLines(form_.board_->Size());
+    form_.pBaseResize();
     form_.painter_->LoadBoard(form_.board_->Points());
     form_.OnMove(form_.board_->GetMoveInfo());
   }

@@ -1,5 +1,7 @@
 #include "paint/TZelGoPB.h"
 
+#include "board/StarPoints.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -14,10 +16,6 @@ using platform::Rgb;
 
 // The light line along the board's top and left edges.
 constexpr Rgb kHighlight{251, 218, 162};
-
-bool IsStarLine(int i) {
-  return i == 4 || i == 10 || i == 16;
-}
 
 }  // namespace
 
@@ -47,14 +45,27 @@ void TZelGoPB::SetStoneBitmaps(const platform::Bitmap* black, const platform::Bi
 }
 
 void TZelGoPB::SetBoardSize(int pixels) {
-  // Below 19 pixels a cell would have no size at all. The starting size is
-  // not taken for unchanged, or a board of that size would never be drawn.
-  if (pixels < 19 || (pixels == boardPixels_ && cellSize_ > 0)) return;
+  // Below one pixel a line a cell would have no size at all. The starting size
+  // is not taken for unchanged, or a board of that size would never be drawn.
+  if (pixels < lines_ || (pixels == boardPixels_ && cellSize_ > 0)) return;
   paintBox_.SetSize(pixels + margin_, pixels + margin_);
-  cellSize_ = pixels / 19;
+  cellSize_ = pixels / lines_;
   half_ = cellSize_ / 2;
   FitFonts();
   boardPixels_ = pixels;
+  Repaint();
+}
+
+void TZelGoPB::SetLines(int lines) {
+  lines = std::clamp(lines, 1, kMaxBoardSize);
+  if (lines == lines_) return;
+  lines_ = lines;
+  // A position of another size means nothing on this one; the owner loads the new one.
+  pointGrid_ = {};
+  markGrid_ = {};
+  if (cellSize_ == 0) return;  // the first SetBoardSize sizes and draws it
+  boardPixels_ = lines_ * cellSize_;
+  paintBox_.SetSize(boardPixels_ + margin_, boardPixels_ + margin_);
   Repaint();
 }
 
@@ -73,8 +84,8 @@ TZelGoPB::Cell TZelGoPB::DrawnCell(int x, int y) const {
 void TZelGoPB::Repaint() {
   PaintBackground();
   PaintGrid();
-  for (int y = 1; y <= 19; ++y) {
-    for (int x = 1; x <= 19; ++x) {
+  for (int y = 1; y <= lines_; ++y) {
+    for (int x = 1; x <= lines_; ++x) {
       const std::uint8_t colour = pointGrid_[y - 1][x - 1];
       if (colour != kEmpty) PaintStone(colour, DrawnX(x), DrawnY(y));
       PaintMark(x, y, markGrid_[y - 1][x - 1]);
@@ -112,16 +123,18 @@ void TZelGoPB::PaintGrid() {
   canvas.SetPen(Pen{platform::kBlack});
   // End is the centre of the last row and column; lines stop just before it,
   // and the crossing lines fill it in, all but the very corner.
-  const int end = 18 * cellSize_ + half_;
-  for (int i = 0; i < 19; ++i) {
+  const int end = (lines_ - 1) * cellSize_ + half_;
+  for (int i = 0; i < lines_; ++i) {
     const int c = i * cellSize_ + half_;
     canvas.Line(half_, c, end, c);
     canvas.Line(c, half_, c, end);
   }
   if (cellSize_ % 2 == 0) canvas.Line(end, end, end + 1, end);
-  for (int y : {4, 10, 16}) {
-    for (int x : {4, 10, 16})
-      PaintStarPoint((x - 1) * cellSize_ + half_, (y - 1) * cellSize_ + half_);
+  for (int y = 1; y <= lines_; ++y) {
+    for (int x = 1; x <= lines_; ++x) {
+      if (IsStarPoint(lines_, x, y))
+        PaintStarPoint((x - 1) * cellSize_ + half_, (y - 1) * cellSize_ + half_);
+    }
   }
 }
 
@@ -147,14 +160,14 @@ void TZelGoPB::PaintLabels() {
     size = 8;
   }
   canvas.SetFont({cellSize_ >= 20 ? "Times New Roman" : "MS Serif", size});
-  for (int i = 0; i < 19; ++i) {
-    const int row = flipped_ ? 19 - i : i + 1;
+  for (int i = 0; i < lines_; ++i) {
+    const int row = flipped_ ? lines_ - i : i + 1;
     const std::string rowText = (row < 10 ? " " : "") + std::to_string(row);
     const platform::Size rowExtent = canvas.TextExtent(rowText);
     canvas.TextOut(boardPixels_ + 4, i * cellSize_ + (cellSize_ - rowExtent.height) / 2 + 1,
                    rowText, platform::kBlack);
-    // Columns are lettered A to S with no letter skipped.
-    const std::string column(1, static_cast<char>(flipped_ ? 83 - i : 65 + i));
+    // Columns are lettered from A (A to S on 19 lines) with no letter skipped.
+    const std::string column(1, static_cast<char>(flipped_ ? 64 + lines_ - i : 65 + i));
     const platform::Size columnExtent = canvas.TextExtent(column);
     canvas.TextOut(i * cellSize_ + (cellSize_ - columnExtent.width) / 2 + 3, boardPixels_ + 6,
                    column, platform::kBlack);
@@ -187,10 +200,12 @@ void TZelGoPB::PaintEmptyCell(int drawnX, int drawnY) {
   const int cy = cell.top + half_;
   canvas.SetPen(Pen{platform::kBlack});
   // The grid through the cell; on the board's edges it starts or ends at the centre.
-  canvas.Line(drawnX == 1 ? cx : cell.left, cy, drawnX == 19 ? cx : cell.left + cellSize_, cy);
-  canvas.Line(cx, drawnY == 1 ? cy : cell.top, cx, drawnY == 19 ? cy : cell.top + cellSize_);
-  if (drawnX == 19 && drawnY == 19 && cellSize_ % 2 == 0) canvas.Line(cx, cy, cx + 1, cy);
-  if (IsStarLine(drawnX) && IsStarLine(drawnY)) PaintStarPoint(cx, cy);
+  const int last = lines_;
+  canvas.Line(drawnX == 1 ? cx : cell.left, cy, drawnX == last ? cx : cell.left + cellSize_, cy);
+  canvas.Line(cx, drawnY == 1 ? cy : cell.top, cx, drawnY == last ? cy : cell.top + cellSize_);
+  if (drawnX == last && drawnY == last && cellSize_ % 2 == 0) canvas.Line(cx, cy, cx + 1, cy);
+  // The star points are symmetric, so the drawn point is one exactly when the point is.
+  if (IsStarPoint(lines_, drawnX, drawnY)) PaintStarPoint(cx, cy);
   if (drawnX == 1 || drawnY == 1) {
     canvas.SetPen(Pen{kHighlight});
     if (drawnX == 1) canvas.Line(0, cell.top, 0, cell.top + cellSize_);
@@ -250,8 +265,8 @@ void TZelGoPB::MouseDown(platform::MouseButton button, unsigned shift, int px, i
   int x = px / cellSize_ + 1;
   int y = py / cellSize_ + 1;
   if (flipped_) {
-    x = 20 - x;
-    y = 20 - y;
+    x = lines_ + 1 - x;
+    y = lines_ + 1 - y;
   }
   if (OnPointClick) OnPointClick(*this, button, shift, x, y);
 }

@@ -1,8 +1,9 @@
 #pragma once
-// The board painter: draws a 19 x 19 board with its wood, edge shadow, grid,
-// star points, coordinate labels, stones and marks onto a paint box, and turns
-// mouse presses on it into board points. It keeps its own copy of what each
-// point shows, so it can repaint without asking the board model.
+// The board painter: draws an N x N board (19 x 19 unless its owner says
+// otherwise) with its wood, edge shadow, grid, star points, coordinate labels,
+// stones and marks onto a paint box, and turns mouse presses on it into board
+// points. It keeps its own copy of what each point shows, so it can repaint
+// without asking the board model.
 
 #include <array>
 #include <cstdint>
@@ -33,10 +34,16 @@ class TZelGoPB {
   void SetStoneBitmaps(const platform::Bitmap* black, const platform::Bitmap* white,
                        const platform::Bitmap* blackMask, const platform::Bitmap* whiteMask);
 
-  // Sizes the board square to pixels (19 x the cell size), the paint box to
-  // pixels + Margin, refits the mark fonts and repaints. Sizes below 19 and the
-  // current size, once drawn at, are ignored.
+  // Sizes the board square to pixels (Lines() x the cell size), the paint box
+  // to pixels + Margin, refits the mark fonts and repaints. Sizes below Lines()
+  // and the current size, once drawn at, are ignored.
   void SetBoardSize(int pixels);
+  // Draws a board of lines x lines points (clamped to 1..19) from now on, as the
+  // board model's size; a change empties every point and, once the board has
+  // been drawn, keeps the cell size, resizes the paint box and repaints.
+  void SetLines(int lines);
+  // Lines on each side of the board drawn.
+  int Lines() const { return lines_; }
   // Redraws the whole board from the painter's own copy of the points.
   void Repaint();
   // Sets point (x, y) to colour (0 empty, 1 black, 2 white) with the number or
@@ -61,7 +68,7 @@ class TZelGoPB {
   // A mouse press at pixel (px, py) of the paint box.
   void MouseDown(platform::MouseButton button, unsigned shift, int px, int py);
   // Raised for every mouse press with the point under it; presses in the
-  // margin give 20 (or 0 when flipped), so the receiver checks the range.
+  // margin give Lines() + 1 (or 0 when flipped), so the receiver checks the range.
   std::function<void(TZelGoPB& sender, platform::MouseButton button, unsigned shift, int x, int y)>
       OnPointClick;
 
@@ -80,9 +87,9 @@ class TZelGoPB {
   void SetMarginColour(platform::Rgb colour) { marginColour_ = colour; }
   // Whether the view is turned by 180 degrees.
   bool Flipped() const { return flipped_; }
-  // What the painter holds for point (x, y), 1..19; 0 off the board.
+  // What the painter holds for point (x, y), 1..Lines(); 0 off the board.
   std::uint8_t PointAt(int x, int y) const;
-  // The number or mark code held for point (x, y), 1..19; 0 off the board.
+  // The number or mark code held for point (x, y), 1..Lines(); 0 off the board.
   int MarkAt(int x, int y) const;
 
   // The fitted font sizes, in points, of the mark texts.
@@ -98,8 +105,8 @@ class TZelGoPB {
 
   platform::Canvas& Canvas() { return paintBox_.GetCanvas(); }
   Cell DrawnCell(int x, int y) const;
-  int DrawnX(int x) const { return flipped_ ? 20 - x : x; }
-  int DrawnY(int y) const { return flipped_ ? 20 - y : y; }
+  int DrawnX(int x) const { return flipped_ ? lines_ + 1 - x : x; }
+  int DrawnY(int y) const { return flipped_ ? lines_ + 1 - y : y; }
 
   void PaintBackground();
   void PaintGrid();
@@ -112,7 +119,7 @@ class TZelGoPB {
   void PaintLastMoveTriangle(std::uint8_t colour, int drawnX, int drawnY);
   void PaintSquare(bool black, int drawnX, int drawnY);
   void FitFonts();
-  static bool OnBoard(int x, int y) { return x >= 1 && x <= 19 && y >= 1 && y <= 19; }
+  bool OnBoard(int x, int y) const { return x >= 1 && x <= lines_ && y >= 1 && y <= lines_; }
 
   platform::PaintBox& paintBox_;
   const platform::Bitmap& background_;
@@ -125,6 +132,7 @@ class TZelGoPB {
   int numberSize3_ = 0, numberSize2_ = 0, hangulSize_ = 0, letterSize_ = 0;
   int half_ = 0;
   TNumberGrid markGrid_{};
+  int lines_ = kMaxBoardSize;
   bool flipped_ = false;
   int cellSize_ = 0;
   int boardPixels_ = 190;

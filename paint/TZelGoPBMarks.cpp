@@ -168,8 +168,8 @@ void TZelGoPB::DrawMark(int x, int y, int number, bool clear) {
 }
 
 void TZelGoPB::LoadMarks(const TNumberGrid& marks) {
-  for (int y = 1; y <= 19; ++y) {
-    for (int x = 1; x <= 19; ++x) {
+  for (int y = 1; y <= lines_; ++y) {
+    for (int x = 1; x <= lines_; ++x) {
       const int before = markGrid_[y - 1][x - 1];
       const int now = marks[y - 1][x - 1];
       markGrid_[y - 1][x - 1] = now;
@@ -187,8 +187,8 @@ void TZelGoPB::LoadMarks(const TNumberGrid& marks) {
 }
 
 void TZelGoPB::ClearMarks() {
-  for (int y = 1; y <= 19; ++y) {
-    for (int x = 1; x <= 19; ++x) {
+  for (int y = 1; y <= lines_; ++y) {
+    for (int x = 1; x <= lines_; ++x) {
       const int before = markGrid_[y - 1][x - 1];
       markGrid_[y - 1][x - 1] = 0;
       const std::uint8_t colour = pointGrid_[y - 1][x - 1];

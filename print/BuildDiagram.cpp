@@ -121,10 +121,13 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
   endMove = std::min(endMove, moveCount);
 
   // The position before the diagram's first move, on a board of its own.
-  std::array<std::array<TWorkPoint, 19>, 19> work{};
+  std::array<std::array<TWorkPoint, kMaxBoardSize>, kMaxBoardSize> work{};
   TCellState colour;
+  int lines = kMaxBoardSize;
   {
     TGoBoard board;
+    board.NewGame(moves.Size);
+    lines = board.Size();
     board.SetHandicap(handicap, 0);
     for (int i = 1; i < startMove && i <= moveCount; ++i) {
       const TMovePoint& move = moves.Moves[i - 1];
@@ -136,8 +139,8 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
     }
     TExportGrid points;
     board.ExportPoints(points);
-    for (int y = 0; y < 19; ++y) {
-      for (int x = 0; x < 19; ++x) work[y][x].state = FromExport(points[y][x].Colour);
+    for (int y = 0; y < lines; ++y) {
+      for (int x = 0; x < lines; ++x) work[y][x].state = FromExport(points[y][x].Colour);
     }
     colour = board.ToMove() == kBlack ? TCellState::Black : TCellState::White;
   }
@@ -146,7 +149,7 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
   int letters = 0;
   for (int i = startMove; i <= endMove; ++i, colour = Other(colour)) {
     const TMovePoint& move = moves.Moves[i - 1];
-    if (move.X < 1 || move.X > 19 || move.Y < 1 || move.Y > 19) continue;
+    if (move.X < 1 || move.X > lines || move.Y < 1 || move.Y > lines) continue;
     TWorkPoint& point = work[move.Y - 1][move.X - 1];
     if (point.state == TCellState::Empty) {
       // Captures are not applied: a captured stone keeps its place and number.
@@ -157,8 +160,9 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
     entries.Add(point.state, point.label, colour, i);
   }
 
-  for (int y = 0; y < 19; ++y) {
-    for (int x = 0; x < 19; ++x) {
+  diagram.board.SetBoardSize(lines);
+  for (int y = 0; y < lines; ++y) {
+    for (int x = 0; x < lines; ++x) {
       const TWorkPoint& point = work[y][x];
       if (point.label.kind == TLabelKind::Letter) {
         const TLetterLabel label = LetterLabel(point.label.value);

@@ -20,7 +20,8 @@ struct TDiagram {
 
 // Fills diagram with moves startMove to endMove of moves (endMove cut to the
 // move count), after the handicap (order 0) and the earlier moves replayed on
-// a board of its own. A retake line holds at most lineLimit cells (2 to 28).
+// a board of its own, of the moves' board size. A retake line holds at most lineLimit cells (2 to
+// 28).
 void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const TMoveList& moves,
                   TDiagram& diagram);
 

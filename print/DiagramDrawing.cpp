@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "board/StarPoints.h"
 #include "print/LFontDesc.h"
 #include "print/LetterLabels.h"
 
@@ -13,14 +14,6 @@ using platform::Rect;
 constexpr platform::Brush kBlackBrush{platform::kBlack, platform::BrushStyle::Solid};
 constexpr platform::Brush kWhiteBrush{platform::kWhite, platform::BrushStyle::Solid};
 constexpr platform::Pen kNullPen{platform::kBlack, 1, platform::PenStyle::Null, false};
-
-constexpr int kStarLines[] = {3, 9, 15};
-bool IsStarLine(int line) {
-  return std::ranges::find(kStarLines, line) != std::end(kStarLines);
-}
-bool IsStarPoint(int row, int column) {
-  return IsStarLine(row) && IsStarLine(column);
-}
 
 bool IsStone(TCellState state) {
   return state != TCellState::Empty;
@@ -115,8 +108,9 @@ TDiagramDrawer::TDiagramDrawer(platform::Canvas& canvas, const LDispGGrid& grid,
 void TDiagramDrawer::DrawDiagram() {
   if (geometry_.G != options_.GridSize || geometry_.G == 0) return;
   if (options_.DrawGrid) {
-    for (int row = 0; row < 19; ++row) {
-      for (int column = 0; column < 19; ++column) DrawDiagramCell(row, column);
+    const int lines = grid_.BoardSize();
+    for (int row = 0; row < lines; ++row) {
+      for (int column = 0; column < lines; ++column) DrawDiagramCell(row, column);
     }
     return;
   }
@@ -137,7 +131,8 @@ void TDiagramDrawer::DrawDiagramCell(int row, int column) {
   const int y = top_ + row * geometry_.G;
   canvas_.SetPen(kNullPen);
   canvas_.SetBrush(kBlackBrush);
-  if (options_.DrawGrid && row < 19 && column < 19) DrawGridLines(row, column, x, y);
+  const int lines = grid_.BoardSize();
+  if (options_.DrawGrid && row < lines && column < lines) DrawGridLines(row, column, x, y);
 
   const TCellState state = grid_.GetState(row, column);
   if (IsStone(state)) {
@@ -155,18 +150,19 @@ void TDiagramDrawer::DrawGridLines(int row, int column, int x, int y) {
     int dRow, dColumn;
     bool onEdge;  // along the board's edge: thick
   };
+  const int last = grid_.BoardSize() - 1;
   const Side sides[] = {
-      {Direction::Up, -1, 0, column == 0 || column == 18},
-      {Direction::Right, 0, 1, row == 0 || row == 18},
-      {Direction::Down, 1, 0, column == 0 || column == 18},
-      {Direction::Left, 0, -1, row == 0 || row == 18},
+      {Direction::Up, -1, 0, column == 0 || column == last},
+      {Direction::Right, 0, 1, row == 0 || row == last},
+      {Direction::Down, 1, 0, column == 0 || column == last},
+      {Direction::Left, 0, -1, row == 0 || row == last},
   };
   const bool stoneHere = IsStone(grid_.GetState(row, column));
   bool drewSegment = false;
   for (const Side& side : sides) {
     const int nRow = row + side.dRow;
     const int nColumn = column + side.dColumn;
-    if (nRow < 0 || nRow > 18 || nColumn < 0 || nColumn > 18) continue;
+    if (nRow < 0 || nRow > last || nColumn < 0 || nColumn > last) continue;
     // No line runs between two touching stones.
     if (stoneHere && IsStone(grid_.GetState(nRow, nColumn))) continue;
     if (side.onEdge) {
@@ -176,7 +172,8 @@ void TDiagramDrawer::DrawGridLines(int row, int column, int x, int y) {
     }
     drewSegment = true;
   }
-  if (drewSegment && IsStarPoint(row, column)) canvas_.Ellipse(Offset(geometry_.StarBox(), x, y));
+  if (drewSegment && IsStarPoint(last + 1, column + 1, row + 1))
+    canvas_.Ellipse(Offset(geometry_.StarBox(), x, y));
 }
 
 void TDiagramDrawer::DrawWhiteDisc(int x, int y) {

@@ -1,5 +1,5 @@
 #pragma once
-// Drawing one printed Go diagram: a 19 x 19 board with grid, star points,
+// Drawing one printed Go diagram: an N x N board with grid, star points,
 // stones, move numbers and letters, or a retake list of stones, letters and
 // dashes without grid.
 

@@ -59,6 +59,12 @@ TSplitLayout SplitLayout(int perPage, int W, int H, int T, int L, int G) {
   return layout;
 }
 
+// How far right of a 19-line board's place a board of fewer lines goes, to
+// stand centred where the full board would.
+int CentringShift(const LDispGGrid& board, int grid) {
+  return (kMaxBoardSize - board.BoardSize()) * grid / 2;
+}
+
 TGPOPTION RetakeOptions(int grid) {
   TGPOPTION options;
   options.DrawGrid = false;
@@ -199,12 +205,12 @@ bool TDiagramPrinter::PrintSingleDiagramPage(const TDiagram& diagram, int start,
       PrintGameHeader(canvas, page, header_, T + 100, L, LFontDesc(kPrintFontName, 0, 20),
                       LFontDesc(kPrintFontName, 0, 12));
 
-  const int x = L + (page.width - 2 * L - 19 * G) / 2;
+  const int x = L + (page.width - 2 * L - 19 * G) / 2 + CentringShift(diagram.board, G);
   const int y = T + 100 + headerHeight + 50;
   DrawDiagram(canvas, diagram.board, y, x, BoardOptions(G));
   const int retakeGrid = 2 * G / 3;
-  PrintRetakes(diagram.retakes, x + G / 2, y + 19 * G + retakeGrid, retakeGrid, page.height - T,
-               "");
+  PrintRetakes(diagram.retakes, x + G / 2, y + diagram.board.BoardSize() * G + retakeGrid,
+               retakeGrid, page.height - T, "");
   const bool printed = PrintPendingLines(start, end, mode);
   return EndPrintJob() && printed;
 }
@@ -226,29 +232,35 @@ bool TDiagramPrinter::PrintSplitPage(int perPage, int firstMove, const TDiagramS
     return DiagramCaption(first(slot), first(slot) + movesPerDiagram - 1, moveCount_);
   };
   canvas.SetFont(captionFont);
+  // A board of fewer lines stands centred in its slot, with its caption and list.
+  auto place = [&](int slot) {
+    TSlotPlace at = layout.slots[slot];
+    at.x += CentringShift(slots[slot]->board, G);
+    return at;
+  };
   for (int s = 0; s < count; ++s) {
     if (!slots[s]) continue;
-    const TSlotPlace& at = layout.slots[s];
+    const TSlotPlace at = place(s);
     PrintDiagramCaption(canvas, at.y - layout.captionOffset,
                         perPage == 1 ? at.x - G / 2 : at.x + layout.captionOffset, first(s),
                         first(s) + movesPerDiagram - 1, moveCount_, TextAnchor::BottomLeft);
   }
   for (int s = 0; s < count; ++s) {
-    if (slots[s])
-      DrawDiagram(canvas, slots[s]->board, layout.slots[s].y, layout.slots[s].x, BoardOptions(G));
+    if (slots[s]) DrawDiagram(canvas, slots[s]->board, place(s).y, place(s).x, BoardOptions(G));
   }
   const int columns = perPage == 4 ? 2 : 1;
   for (int s = 0; s < count; ++s) {
     if (!slots[s]) continue;
-    const TSlotPlace& at = layout.slots[s];
+    const TSlotPlace at = place(s);
     // A top diagram's list ends where the caption of the diagram below begins.
     int bottom = page.height - T;
     const int below = s + columns;
     if (below < count && slots[below]) {
       bottom = layout.slots[below].y - layout.captionOffset - captionFont.pixelHeight;
     }
-    PrintRetakes(slots[s]->retakes, at.x + G / 2, at.y + 19 * G + layout.retakeGrid,
-                 layout.retakeGrid, bottom, caption(s));
+    PrintRetakes(slots[s]->retakes, at.x + G / 2,
+                 at.y + slots[s]->board.BoardSize() * G + layout.retakeGrid, layout.retakeGrid,
+                 bottom, caption(s));
   }
   return PrintPendingLines(0, 0, kFrameNoCaption);
 }

@@ -1,10 +1,15 @@
 #include "print/LDispGGrid.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace moyo {
 
 LDispGGrid::LDispGGrid() = default;
+
+void LDispGGrid::SetBoardSize(int lines) {
+  boardSize_ = std::clamp(lines, 1, kRows);
+}
 
 void LDispGGrid::SetCell(int row, int column, TCellState state, int number, std::uint8_t letter) {
   if (!Contains(row, column)) return;

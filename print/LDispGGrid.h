@@ -1,6 +1,7 @@
 #pragma once
-// The cell grid of one printed diagram: a 19 x 19 board, or the lines of a
-// retake list (the moves played where a stone of the diagram already stands).
+// The cell grid of one printed diagram: an N x N board (19 x 19 unless set),
+// or the lines of a retake list (the moves played where a stone of the diagram
+// already stands).
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,11 @@ class LDispGGrid {
   // The cell's letter byte, 0 for none or outside the grid.
   std::uint8_t GetLetter(int row, int column) const;
 
+  // Lines on each side of the board the grid holds in its top-left corner.
+  int BoardSize() const { return boardSize_; }
+  // Sets the board's lines, clamped to 1..19.
+  void SetBoardSize(int lines);
+
   // Whether (row, column) lies inside the grid.
   static bool Contains(int row, int column) {
     return row >= 0 && row < kRows && column >= 0 && column < kColumns;
@@ -44,6 +50,7 @@ class LDispGGrid {
     std::int16_t number = -1;
   };
   std::array<std::array<Cell, kColumns>, kRows> cells_{};
+  int boardSize_ = kRows;
 };
 
 }  // namespace moyo
