@@ -2,7 +2,7 @@
 // Where the star points (hoshi) of an N x N board stand, as Go boards mark them: on 19 x 19
 // the 4-4 points, the sides and the centre; on 13 x 13 and other boards of 12 lines or more
 // the 4-4 points, plus the sides and centre when the size is odd; on boards of 7 to 11 lines
-// the 3-3 points and the centre of an odd board; on smaller boards only the centre of an odd one.
+// the 3-3 points and the centre of an odd board; on 3 and 5 lines only the centre.
 // Header only, so the painter needs no more of the board model than its types.
 
 namespace moyo {
@@ -16,7 +16,7 @@ enum class TStarLine { None, Corner, Centre };
 constexpr TStarLine StarLine(int Size, int Line) {
   const int corner = Size >= 12 ? 4 : (Size >= 7 ? 3 : 0);
   if (corner > 0 && (Line == corner || Line == Size + 1 - corner)) return TStarLine::Corner;
-  if (Size % 2 == 1 && Line == (Size + 1) / 2) return TStarLine::Centre;
+  if (Size >= 3 && Size % 2 == 1 && Line == (Size + 1) / 2) return TStarLine::Centre;
   return TStarLine::None;
 }
 

@@ -1,6 +1,7 @@
 // Captures, suicide, ko, handicap placement and the text codes of the board unit.
 #include <gtest/gtest.h>
 
+#include "board/StarPoints.h"
 #include "board/TGoBoard.h"
 #include "board/TextCodes.h"
 #include "tests/board/EventLog.h"
@@ -241,6 +242,96 @@ TEST(Refusals, SmallerBoardsUseOnlyTheirOwnPoints) {
   EXPECT_EQ(board.Size(), 1);
   // A one-point board: the only move there is has no liberty.
   EXPECT_FALSE(board.PlayMove(1, 1, true));
+}
+
+TEST(SmallerBoards, StonesOnTheFarEdgeAndCornerHaveOnlyTheirBoardsLiberties) {
+  // On 19 lines these stones would keep a liberty beyond the 9th line.
+  TGoBoard board = BoardFromDiagram(R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . O
+    . . . . . . . O X
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . X O)",
+                                    kWhite);
+  ASSERT_TRUE(board.PlayMove(9, 6, true));
+  ASSERT_TRUE(board.PlayMove(9, 8, true));
+  EXPECT_EQ(DiagramOf(board), Normalised(R"(
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . .
+    . . . . . . . . O
+    . . . . . . . O .
+    . . . . . . . . O
+    . . . . . . . . .
+    . . . . . . . . X
+    . . . . . . . X .)"));
+  EXPECT_EQ(board.WhiteCaptures(), 1);
+  EXPECT_EQ(board.BlackCaptures(), 1);
+  // The lone corner stone's capture is a ko: White may not take back at once.
+  EXPECT_FALSE(board.IsLegal(9, 9));
+  EXPECT_FALSE(board.IsOnBoard(10, 5));
+  EXPECT_FALSE(board.PlayMove(10, 9, true));
+}
+
+TEST(SmallerBoards, GroupsOnTheLastLineAndSuicideInTheFarCorner) {
+  TGoBoard board = BoardFromDiagram(R"(
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . . . . . . . . .
+    . . . . . O . . . . . . O
+    . . . . O X X O . . . O .)",
+                                    kWhite);
+  ASSERT_TRUE(board.PlayMove(7, 12, true));
+  EXPECT_EQ(board.WhiteCaptures(), 2);
+  EXPECT_EQ(board.Point(6, 13), kEmpty);
+  EXPECT_EQ(board.Point(7, 13), kEmpty);
+  // Two stones taken: no ko, Black may play back into the gap.
+  EXPECT_TRUE(board.IsLegal(6, 13));
+  // The far corner has two liberties only, both White's: suicide.
+  EXPECT_FALSE(board.IsLegal(13, 13));
+  EXPECT_FALSE(board.PlayMove(13, 13, true));
+  EXPECT_EQ(board.ToMove(), kBlack);
+
+  TMoveList list;
+  board.GetMoveList(board.LastMove(), list);
+  EXPECT_EQ(list.Count, 1);
+  EXPECT_EQ(list.Size, 13);
+}
+
+TEST(StarPoints, UsualMarkingForEachSize) {
+  auto stars = [](int size) {
+    std::vector<std::pair<int, int>> points;
+    for (int y = 0; y <= size + 1; ++y)
+      for (int x = 0; x <= size + 1; ++x)
+        if (IsStarPoint(size, x, y)) points.emplace_back(x, y);
+    return points;
+  };
+  using P = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(
+      stars(19),
+      (P{{4, 4}, {10, 4}, {16, 4}, {4, 10}, {10, 10}, {16, 10}, {4, 16}, {10, 16}, {16, 16}}));
+  EXPECT_EQ(stars(13),
+            (P{{4, 4}, {7, 4}, {10, 4}, {4, 7}, {7, 7}, {10, 7}, {4, 10}, {7, 10}, {10, 10}}));
+  EXPECT_EQ(stars(9), (P{{3, 3}, {7, 3}, {5, 5}, {3, 7}, {7, 7}}));
+  EXPECT_EQ(stars(11), (P{{3, 3}, {9, 3}, {6, 6}, {3, 9}, {9, 9}}));
+  EXPECT_EQ(stars(12), (P{{4, 4}, {9, 4}, {4, 9}, {9, 9}}));
+  EXPECT_EQ(stars(8), (P{{3, 3}, {6, 3}, {3, 6}, {6, 6}}));
+  EXPECT_EQ(stars(15).size(), 9u);
+  EXPECT_EQ(stars(5), (P{{3, 3}}));
+  EXPECT_EQ(stars(3), (P{{2, 2}}));
+  for (int size : {1, 2, 4, 6}) EXPECT_TRUE(stars(size).empty()) << size;
 }
 
 std::vector<std::pair<int, int>> BlackStones(const TGoBoard& board) {

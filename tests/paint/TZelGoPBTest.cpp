@@ -255,6 +255,120 @@ TEST_F(PainterTest, EmptyPointRedrawDrawsItsGridSegmentsStarAndHighlight) {
   EXPECT_EQ(lines.size(), 5u);
 }
 
+// The centres of the star points drawn since the canvas was cleared, as board
+// points of a board of cell pixels: each star point has a middle run 7 wide.
+std::vector<std::pair<int, int>> StarPointsDrawn(const FakeCanvas& canvas, int cell) {
+  std::vector<std::pair<int, int>> points;
+  for (const auto& l : canvas.lines) {
+    if (l.y1 != l.y2 || l.x2 - l.x1 != 7) continue;
+    const int cx = l.x1 + 3;
+    if (cx % cell != cell / 2 || l.y1 % cell != cell / 2) continue;
+    points.emplace_back(cx / cell + 1, l.y1 / cell + 1);
+  }
+  std::sort(points.begin(), points.end());
+  return points;
+}
+
+TEST_F(PainterTest, SmallerBoardsDrawTheirOwnGridStarPointsAndLabels) {
+  using Points = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(painter_.Lines(), 19);
+  painter_.SetBoardSize(380);
+  EXPECT_EQ(
+      StarPointsDrawn(Canvas(), 20),
+      (Points{{4, 4}, {4, 10}, {4, 16}, {10, 4}, {10, 10}, {10, 16}, {16, 4}, {16, 10}, {16, 16}}));
+
+  // Fewer lines keep the cell size: the board and its paint box shrink.
+  painter_.DrawPoint(kBlack, 5, 5, 0);
+  Canvas().Clear();
+  painter_.SetLines(9);
+  EXPECT_EQ(painter_.Lines(), 9);
+  EXPECT_EQ(painter_.CellSize(), 20);
+  EXPECT_EQ(painter_.BoardPixels(), 180);
+  EXPECT_EQ(box_.size, (platform::Size{200, 200}));
+  EXPECT_EQ(painter_.PointAt(5, 5), kEmpty);  // the old position is gone
+  EXPECT_TRUE(std::none_of(Canvas().copies.begin(), Canvas().copies.end(),
+                           [](const auto& c) { return c.bitmap == "bs"; }));
+  const auto& lines = Canvas().lines;
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const auto& l) { return l.x1 == 10 && l.x2 == 170 && l.y1 == l.y2; }),
+            9);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.x2 > 180; }), 0);
+  EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                         [](const auto& l) {
+                           return l.x1 == 170 && l.y1 == 170 && l.x2 == 171 && l.y2 == 170;
+                         }),
+            lines.end());
+  EXPECT_EQ(StarPointsDrawn(Canvas(), 20), (Points{{3, 3}, {3, 7}, {5, 5}, {7, 3}, {7, 7}}));
+
+  auto labels = [&] {
+    std::vector<std::string> texts;
+    for (const auto& t : Canvas().texts) texts.push_back(t.text);
+    return texts;
+  };
+  EXPECT_EQ(labels(), (std::vector<std::string>{" 1", "A", " 2", "B", " 3", "C", " 4", "D", " 5",
+                                                "E", " 6", "F", " 7", "G", " 8", "H", " 9", "I"}));
+  Canvas().Clear();
+  painter_.ToggleFlip();
+  EXPECT_EQ(labels().front(), " 9");
+  EXPECT_EQ(labels()[1], "I");
+  EXPECT_EQ(Canvas().texts[1].x, (20 - 7) / 2 + 3);
+
+  // Another size of the same cells; the same size again changes nothing.
+  painter_.SetLines(13);
+  EXPECT_EQ(painter_.BoardPixels(), 260);
+  Canvas().Clear();
+  painter_.SetLines(13);
+  EXPECT_TRUE(Canvas().lines.empty());
+  painter_.SetBoardSize(13 * 26);
+  EXPECT_EQ(painter_.CellSize(), 26);
+  Canvas().Clear();
+  painter_.Repaint();
+  EXPECT_EQ(StarPointsDrawn(Canvas(), 26),
+            (Points{{4, 4}, {4, 7}, {4, 10}, {7, 4}, {7, 7}, {7, 10}, {10, 4}, {10, 7}, {10, 10}}));
+  painter_.SetLines(0);
+  EXPECT_EQ(painter_.Lines(), 1);
+  painter_.SetLines(40);
+  EXPECT_EQ(painter_.Lines(), 19);
+}
+
+TEST_F(PainterTest, SmallerBoardsMapPressesAndKeepPointsToTheirEdge) {
+  std::vector<std::pair<int, int>> clicks;
+  painter_.OnPointClick = [&](TZelGoPB&, MouseButton, unsigned, int x, int y) {
+    clicks.emplace_back(x, y);
+  };
+  painter_.SetLines(9);  // before the first drawing: only remembered
+  EXPECT_EQ(box_.changes, 0);
+  painter_.SetBoardSize(9 * 26);
+  EXPECT_EQ(painter_.CellSize(), 26);
+  box_.OnMouseDown(MouseButton::Left, 0, 233, 233);
+  box_.OnMouseDown(MouseButton::Left, 0, 240, 10);  // in the margin
+  painter_.ToggleFlip();
+  box_.OnMouseDown(MouseButton::Left, 0, 3, 3);
+  box_.OnMouseDown(MouseButton::Left, 0, 240, 10);
+  EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{9, 9}, {10, 1}, {9, 9}, {0, 9}}));
+  painter_.ToggleFlip();
+
+  Canvas().Clear();
+  painter_.DrawPoint(kBlack, 10, 1, 5);
+  painter_.DrawMark(1, 10, 600, false);
+  EXPECT_EQ(painter_.PointAt(10, 1), kEmpty);
+  EXPECT_EQ(painter_.MarkAt(1, 10), 0);
+  EXPECT_TRUE(Canvas().copies.empty() && Canvas().lines.empty());
+  TNumberGrid marks{};
+  marks[9][9] = 7;
+  marks[8][8] = 8;
+  painter_.LoadMarks(marks);
+  EXPECT_EQ(painter_.MarkAt(10, 10), 0);
+  EXPECT_EQ(painter_.MarkAt(9, 9), 8);
+
+  // The last line's point ends its grid segments at the centre.
+  Canvas().Clear();
+  painter_.DrawPoint(kEmpty, 9, 5, 0);
+  ASSERT_GE(Canvas().lines.size(), 2u);
+  EXPECT_EQ(Canvas().lines[0].x1, 8 * 26);
+  EXPECT_EQ(Canvas().lines[0].x2, 8 * 26 + 13);
+}
+
 TEST_F(PainterTest, FontSizesAreFittedToTheCell) {
   // The fake font is size pixels a character wide and 2 x size high;
   // the room is 20 - 20 / 3 = 14 pixels.
