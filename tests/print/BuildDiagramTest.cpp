@@ -113,6 +113,25 @@ TEST(BuildDiagram, ColoursFollowHandicapPassesAndSkippedMoves) {
   EXPECT_EQ(Point(three, 16, 16), ".");
 }
 
+TEST(BuildDiagram, SmallerBoardsReplayOnTheirOwnSizeAndKeepOnlyTheirPoints) {
+  // On 9 lines, 4 handicap stones stand on the 3-3 points and White plays first. Black takes
+  // White's corner stone at move 4, which only the 9th line's edge makes possible; in the
+  // range, White's move off the 9 x 9 board is skipped and Black plays in the corner again.
+  TMoveList moves = Moves({{9, 9}, {9, 8}, {5, 5}, {8, 9}, {12, 2}, {9, 9}});
+  moves.Size = 9;
+  const TDiagram d = Build(moves, 5, 6, 4);
+  EXPECT_EQ(d.board.BoardSize(), 9);
+  for (auto [x, y] : {std::pair{3, 3}, {7, 3}, {3, 7}, {7, 7}}) EXPECT_EQ(Point(d, x, y), "B");
+  EXPECT_EQ(Point(d, 9, 8), "B");
+  EXPECT_EQ(Point(d, 8, 9), "B");
+  EXPECT_EQ(Point(d, 5, 5), "W");
+  EXPECT_EQ(Point(d, 9, 9), "B6");
+  EXPECT_EQ(Point(d, 12, 2), ".");
+  EXPECT_EQ(d.retakes.LineCount(), 0);
+  // A full board stays the default.
+  EXPECT_EQ(Build(kCornerCapture, 1, 5).board.BoardSize(), 19);
+}
+
 TEST(BuildDiagram, RangesAreCutToTheMoveCount) {
   const TDiagram late = Build(kCornerCapture, 4, 999);
   EXPECT_EQ(Point(late, 1, 1), "B5");  // the white stone was captured before the range

@@ -118,6 +118,36 @@ TEST(BoardCells, CornerAndEdgeSegmentsAreThickAndShifted) {
   EXPECT_EQ(edge[0].Height(), 12);
 }
 
+TEST(BoardCells, SmallerBoardsHaveTheirOwnEdgesAndStarPoints) {
+  LDispGGrid grid;
+  grid.SetBoardSize(9);
+  const TCellGeometry g(100, 3);
+  RecordingCanvas canvas;
+  DrawDiagram(canvas, grid, kTop, kLeft, Options(100));
+  std::vector<Rect> stars;
+  for (auto [row, column] : {std::pair{2, 2}, {2, 6}, {4, 4}, {6, 2}, {6, 6}})
+    stars.push_back(At(g.StarBox(), row, column, 100));
+  EXPECT_EQ(Boxes(canvas.ops, Kind::Ellipse), stars);
+  // Two segments for each of the 2 x 9 x 8 links between neighbouring points, none outside.
+  const std::vector<Rect> segments = Boxes(canvas.ops, Kind::FillRect);
+  EXPECT_EQ(segments.size(), 288u);
+  for (const Rect& s : segments) EXPECT_LE(s.right, kLeft + 9 * 100 + 1);
+  // The 9th row and column are the board's edges: thick, and nothing beyond them.
+  using D = TCellGeometry::Direction;
+  const Rect up = g.Segment(D::Up, g.thick), left = g.Segment(D::Left, g.thick);
+  EXPECT_EQ(
+      Boxes(CellOps(grid, 8, 8, 100), Kind::FillRect),
+      (std::vector<Rect>{At({up.left + 1, up.top, up.right + 1, up.bottom}, 8, 8, 100),
+                         At({left.left + 1, left.top, left.right + 1, left.bottom}, 8, 8, 100)}));
+  EXPECT_EQ(Boxes(CellOps(grid, 8, 4, 100), Kind::FillRect)[0],
+            At(g.Segment(D::Up, g.thin), 8, 4, 100));
+
+  grid.SetBoardSize(0);
+  EXPECT_EQ(grid.BoardSize(), 1);
+  grid.SetBoardSize(25);
+  EXPECT_EQ(grid.BoardSize(), 19);
+}
+
 TEST(BoardCells, NoLineBetweenTouchingStones) {
   LDispGGrid grid;
   grid.SetCell(5, 5, TCellState::Black, 10, 0);

@@ -210,6 +210,40 @@ TEST(SingleDiagramPage, WholeGameAndRangeCaptionsAndTheHeaderBlock) {
   EXPECT_EQ(numbers.back(), 100);
 }
 
+// The left edges of the stones drawn on a page, in drawing order.
+std::vector<int> StoneLefts(const RecordingCanvas& page) {
+  std::vector<int> lefts;
+  for (const DrawnOp& op : page.Of(DrawnOp::Kind::Ellipse)) {
+    if (op.pen.style == platform::PenStyle::Solid) lefts.push_back(op.box.left);
+  }
+  return lefts;
+}
+
+TEST(SmallerBoards, StandCentredWhereAFullBoardWouldWithTheirListBelow) {
+  // One stone on the top-left point, played on again so that a retake list follows.
+  TMoveList full;
+  full.Moves[full.Count++] = {1, 1};
+  full.Moves[full.Count++] = {1, 1};
+  TMoveList nine = full;
+  nine.Size = 9;
+  for (const TPrintRequest& request : {TPrintRequest{}, Split(2, 2)}) {
+    FakePrinter fullPrinter, ninePrinter;
+    ASSERT_TRUE(PrintRecord(fullPrinter, full, 0, Header(), request, kStamp));
+    ASSERT_TRUE(PrintRecord(ninePrinter, nine, 0, Header(), request, kStamp));
+    const int G = request.method == kPrintSplit ? 105 : 185;
+    const std::vector<int> fullStones = StoneLefts(*fullPrinter.pages[0]);
+    const std::vector<int> nineStones = StoneLefts(*ninePrinter.pages[0]);
+    ASSERT_EQ(nineStones.size(), fullStones.size());
+    for (std::size_t i = 0; i < nineStones.size(); ++i) {
+      EXPECT_EQ(nineStones[i] - fullStones[i], 10 * G / 2) << i;
+    }
+    // The list's stone comes right under the ninth line instead of the nineteenth.
+    const std::vector<DrawnOp> fullEllipses = fullPrinter.pages[0]->Of(DrawnOp::Kind::Ellipse);
+    const std::vector<DrawnOp> nineEllipses = ninePrinter.pages[0]->Of(DrawnOp::Kind::Ellipse);
+    EXPECT_EQ(fullEllipses.back().box.top - nineEllipses.back().box.top, 10 * G);
+  }
+}
+
 TEST(SingleDiagramPage, AGameWithoutMovesPrintsHeaderAndHandicapStones) {
   FakePrinter printer;
   ASSERT_TRUE(PrintRecord(printer, TMoveList{}, 4, Header(), TPrintRequest{}, kStamp));

@@ -52,5 +52,18 @@ TEST(RecordPrintSource, MovesAsTheViewerEntersThem) {
   EXPECT_EQ(played.Moves[1], (TMovePoint{5, 5}));
 }
 
+TEST(RecordPrintSource, MovesOnABoardOfTheRecordsSize) {
+  auto record = std::make_unique<TGameRecord>();
+  record->boardSize = 9;
+  record->info.handicap = 2;
+  record->AddMove({7, 3, kRecordWhite});   // on a 9 x 9 handicap stone: left out
+  record->AddMove({16, 4, kRecordWhite});  // off the 9 x 9 board: left out
+  record->AddMove({9, 9, kRecordWhite});
+  const TMoveList list = RecordPrintSource(*record).moves;
+  EXPECT_EQ(list.Size, 9);
+  ASSERT_EQ(list.Count, 1);
+  EXPECT_EQ(list.Moves[0], (TMovePoint{9, 9}));
+}
+
 }  // namespace
 }  // namespace moyo

@@ -81,5 +81,29 @@ TEST_F(BoardRenderTest, FlipCellAndMarginChangeTheDrawing) {
   EXPECT_EQ(Centre(small, 9, 16, 4), qRgb(0, 0, 0));
 }
 
+TEST_F(BoardRenderTest, ARecordOfFewerLinesIsDrawnAndPlayedOnItsOwnBoard) {
+  // Black's corner stone has only two liberties on 9 lines: White's second move takes it.
+  TGameRecord nine;
+  nine.boardSize = 9;
+  for (TRecordMove move : {TRecordMove{9, 9}, TRecordMove{8, 9}, TRecordMove{1, 1},
+                           TRecordMove{9, 8}, TRecordMove{5, 5}}) {
+    nine.AddMove(move);
+  }
+  RenderOptions options;
+  options.move = 4;
+  const QImage image = RenderRecordBoard(nine, options, store_);
+  ASSERT_EQ(image.size(), QSize(9 * 26 + 20, 9 * 26 + 20));
+  EXPECT_GT(qGray(Centre(image, 26, 8, 9)), 170);  // white stones
+  EXPECT_GT(qGray(Centre(image, 26, 9, 8)), 170);
+  EXPECT_LT(qGray(Centre(image, 26, 1, 1)), 80);  // black stone
+  // The taken stone's cell shows the wood and grid of the empty board again.
+  options.move = 0;
+  const QImage empty = RenderRecordBoard(nine, options, store_);
+  EXPECT_EQ(image.copy(8 * 26, 8 * 26, 26, 26), empty.copy(8 * 26, 8 * 26, 26, 26));
+  // Moves past the ninth line never come into play.
+  options.move = 5;
+  EXPECT_LT(qGray(Centre(RenderRecordBoard(nine, options, store_), 26, 5, 5)), 80);
+}
+
 }  // namespace
 }  // namespace moyo::app

@@ -24,12 +24,53 @@ const QRgb kHighlightPixel = qRgb(251, 218, 162);
 
 class PainterPixelTest : public ::testing::Test {
  protected:
-  // A painter on a fresh image box, sized to cell with its stone pictures.
-  std::unique_ptr<TZelGoPB> MakePainter(platform::QtImageBox& box, int cell) {
+  // A painter of a board of lines on a fresh image box, sized to cell with its stone pictures.
+  std::unique_ptr<TZelGoPB> MakePainter(platform::QtImageBox& box, int cell, int lines = 19) {
     auto painter = std::make_unique<TZelGoPB>(box, *store_.Find("baseb"), *store_.Find("bedge"));
     LoadStones(*painter, cell);
-    painter->SetBoardSize(19 * cell);
+    painter->SetLines(lines);
+    painter->SetBoardSize(lines * cell);
     return painter;
+  }
+
+  // Draws random stones and marks one cell at a time on a board of lines, then checks the
+  // image against a full repaint, and against an empty board once all are taken off.
+  void CheckOneCellRedraws(std::mt19937& random, int lines, int cell, bool flipped) {
+    platform::QtImageBox box;
+    auto painter = MakePainter(box, cell, lines);
+    if (flipped) painter->ToggleFlip();
+    // Marks whose drawing stays inside the cell at this size.
+    std::vector<int> marks{0, 0, 0, kLastMoveMark, 750, 751, 630, 999};
+    if (cell >= 23) {
+      for (int m : {1, 7, 42, 99, 100, 123, 250, 600, 613, 650, 680, 690, 691, 692, 693})
+        marks.push_back(m);
+    }
+    std::uniform_int_distribution<int> point(1, lines), colour(0, 2);
+    std::uniform_int_distribution<std::size_t> mark(0, marks.size() - 1);
+    for (int step = 0; step < 400; ++step) {
+      const int x = point(random), y = point(random);
+      switch (step % 7) {
+        case 5:
+          painter->DrawMark(x, y, marks[mark(random)], true);
+          break;
+        case 6:
+          painter->DrawMark(x, y, marks[mark(random)], false);
+          break;
+        default:
+          painter->DrawPoint(static_cast<std::uint8_t>(colour(random)), x, y, marks[mark(random)]);
+      }
+    }
+    const std::string where = std::to_string(lines) + " lines, cell " + std::to_string(cell) +
+                              (flipped ? " flipped" : "");
+    const QImage drawn = box.Image().copy();
+    painter->Repaint();
+    ASSERT_EQ(FirstDifference(drawn, box.Image()), "") << where;
+    platform::QtImageBox emptyBox;
+    auto empty = MakePainter(emptyBox, cell, lines);
+    if (flipped) empty->ToggleFlip();
+    for (int y = 1; y <= lines; ++y)
+      for (int x = 1; x <= lines; ++x) painter->DrawPoint(kEmpty, x, y, 0);
+    ASSERT_EQ(FirstDifference(box.Image(), emptyBox.Image()), "") << where;
   }
 
   void LoadStones(TZelGoPB& painter, int cell) {
@@ -157,45 +198,31 @@ TEST_F(PainterPixelTest, OneCellRedrawsMatchAFullRepaint) {
   std::mt19937 random(20261208);
   const int cells[] = {9, 10, 11, 14, 19, 20, 22, 23, 26, 31, 37, 45, 52, 59, 60};
   for (int cell : cells) {
-    for (bool flipped : {false, true}) {
-      platform::QtImageBox box;
-      auto painter = MakePainter(box, cell);
-      if (flipped) painter->ToggleFlip();
-      // Marks whose drawing stays inside the cell at this size.
-      std::vector<int> marks{0, 0, 0, kLastMoveMark, 750, 751, 630, 999};
-      if (cell >= 23) {
-        for (int m : {1, 7, 42, 99, 100, 123, 250, 600, 613, 650, 680, 690, 691, 692, 693})
-          marks.push_back(m);
-      }
-      std::uniform_int_distribution<int> point(1, 19), colour(0, 2);
-      std::uniform_int_distribution<std::size_t> mark(0, marks.size() - 1);
-      for (int step = 0; step < 400; ++step) {
-        const int x = point(random), y = point(random);
-        switch (step % 7) {
-          case 5:
-            painter->DrawMark(x, y, marks[mark(random)], true);
-            break;
-          case 6:
-            painter->DrawMark(x, y, marks[mark(random)], false);
-            break;
-          default:
-            painter->DrawPoint(static_cast<std::uint8_t>(colour(random)), x, y,
-                               marks[mark(random)]);
-        }
-      }
-      const QImage drawn = box.Image().copy();
-      painter->Repaint();
-      ASSERT_EQ(FirstDifference(drawn, box.Image()), "")
-          << "cell " << cell << (flipped ? " flipped" : "");
-      // Taking every stone and mark off again gives the empty board.
-      platform::QtImageBox emptyBox;
-      auto empty = MakePainter(emptyBox, cell);
-      if (flipped) empty->ToggleFlip();
-      for (int y = 1; y <= 19; ++y)
-        for (int x = 1; x <= 19; ++x) painter->DrawPoint(kEmpty, x, y, 0);
-      ASSERT_EQ(FirstDifference(box.Image(), emptyBox.Image()), "") << "cell " << cell;
+    for (bool flipped : {false, true}) CheckOneCellRedraws(random, 19, cell, flipped);
+  }
+  // Smaller boards: their own last lines, star points and turned cells.
+  for (int lines : {2, 5, 9, 13}) {
+    for (int cell : {10, 20, 26, 33}) {
+      for (bool flipped : {false, true}) CheckOneCellRedraws(random, lines, cell, flipped);
     }
   }
+}
+
+TEST_F(PainterPixelTest, NineLineBoardGridCornerAndStarPoints) {
+  platform::QtImageBox box;
+  auto painter = MakePainter(box, 20, 9);
+  const QImage& image = box.Image();
+  ASSERT_EQ(image.size(), QSize(200, 200));
+  for (int x = 10; x < 170; ++x) EXPECT_EQ(image.pixel(x, 170), kBlackPixel) << x;
+  EXPECT_EQ(image.pixel(170, 170), kBlackPixel);
+  EXPECT_NE(image.pixel(171, 170), kBlackPixel);
+  EXPECT_NE(image.pixel(170, 171), kBlackPixel);
+  // Star points at the 3-3 points and the centre, none at the 4-4 points.
+  for (auto [x, y] : {std::pair{3, 3}, {7, 3}, {5, 5}, {3, 7}, {7, 7}}) {
+    EXPECT_EQ(BlackRun(image, (y - 1) * 20 + 10 + 2, (x - 1) * 20, x * 20 - 1), 3) << x << y;
+  }
+  EXPECT_EQ(BlackRun(image, 72, 60, 79), 1);
+  for (int i = 0; i < 180; ++i) EXPECT_EQ(image.pixel(0, i), kHighlightPixel) << i;
 }
 
 TEST_F(PainterPixelTest, FlippedBoardDrawsPointsInTheTurnedCells) {
