@@ -91,6 +91,16 @@ class PainterPixelTest : public ::testing::Test {
     return "";
   }
 
+  // The grid of a board of cell 20 from centre 10 to centre end, the very corner filled.
+  static void ExpectGridFromCentreToCorner(const QImage& image, int end) {
+    for (int x = 10; x < end; ++x) EXPECT_EQ(image.pixel(x, 10), kBlackPixel) << x;
+    for (int x = 10; x < end; ++x) EXPECT_EQ(image.pixel(x, end), kBlackPixel) << x;
+    EXPECT_NE(image.pixel(9, 10), kBlackPixel);
+    EXPECT_EQ(image.pixel(end, end), kBlackPixel);
+    EXPECT_NE(image.pixel(end + 1, end), kBlackPixel);
+    EXPECT_NE(image.pixel(end, end + 1), kBlackPixel);
+  }
+
   static int BlackRun(const QImage& image, int y, int from, int to) {
     int n = 0;
     for (int x = from; x <= to; ++x) n += image.pixel(x, y) == kBlackPixel;
@@ -134,12 +144,7 @@ TEST_F(PainterPixelTest, GridCornerStarPointsAndHighlight) {
   auto painter = MakePainter(box, 20);
   const QImage& image = box.Image();
   ASSERT_EQ(image.size(), QSize(400, 400));
-  // The grid from centre 10 to centre 370, the very corner filled.
-  for (int x = 10; x < 370; ++x) EXPECT_EQ(image.pixel(x, 10), kBlackPixel) << x;
-  EXPECT_NE(image.pixel(9, 10), kBlackPixel);
-  EXPECT_EQ(image.pixel(370, 370), kBlackPixel);
-  EXPECT_NE(image.pixel(371, 370), kBlackPixel);
-  EXPECT_NE(image.pixel(370, 371), kBlackPixel);
+  ExpectGridFromCentreToCorner(image, 370);
   // The star point at (4, 4), centre (70, 70): runs of 3, 5, 7, 5, 3.
   const int widths[] = {3, 5, 7, 5, 3};
   for (int i = -2; i <= 2; ++i) {
@@ -213,10 +218,7 @@ TEST_F(PainterPixelTest, NineLineBoardGridCornerAndStarPoints) {
   auto painter = MakePainter(box, 20, 9);
   const QImage& image = box.Image();
   ASSERT_EQ(image.size(), QSize(200, 200));
-  for (int x = 10; x < 170; ++x) EXPECT_EQ(image.pixel(x, 170), kBlackPixel) << x;
-  EXPECT_EQ(image.pixel(170, 170), kBlackPixel);
-  EXPECT_NE(image.pixel(171, 170), kBlackPixel);
-  EXPECT_NE(image.pixel(170, 171), kBlackPixel);
+  ExpectGridFromCentreToCorner(image, 170);
   // Star points at the 3-3 points and the centre, none at the 4-4 points.
   for (auto [x, y] : {std::pair{3, 3}, {7, 3}, {5, 5}, {3, 7}, {7, 7}}) {
     EXPECT_EQ(BlackRun(image, (y - 1) * 20 + 10 + 2, (x - 1) * 20, x * 20 - 1), 3) << x << y;
