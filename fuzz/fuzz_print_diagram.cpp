@@ -1,5 +1,6 @@
-// Diagram building and drawing from arbitrary move lists, ranges, handicaps,
-// line limits and printer resolutions: nothing may read or write outside its grids.
+// Diagram building and drawing from arbitrary move lists, board sizes, ranges,
+// handicaps, line limits and printer resolutions: nothing may read or write
+// outside its grids.
 
 #include <cstddef>
 #include <cstdint>
@@ -38,14 +39,16 @@ class NullCanvas : public moyo::platform::Canvas {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size < 6) return 0;
+  if (size < 7) return 0;
   const int start = data[0] * 2 - 10;
   const int end = data[1] * 2;
   const int handicap = data[2] % 24 - 2;
   const int limit = data[3] % 32;
   const int grid = data[4] * 3 - 20;
   moyo::TMoveList moves;
-  for (std::size_t i = 5; i + 1 < size && moves.Count < moyo::kMaxMoves; i += 2) {
+  // Every size the board takes, and a few it brings into range.
+  moves.Size = static_cast<std::uint8_t>(data[5] % 22);
+  for (std::size_t i = 6; i + 1 < size && moves.Count < moyo::kMaxMoves; i += 2) {
     // Mostly board points and passes, sometimes off the board.
     moves.Moves[moves.Count++] = {static_cast<std::uint8_t>(data[i] % 23),
                                   static_cast<std::uint8_t>(data[i + 1] % 23)};
