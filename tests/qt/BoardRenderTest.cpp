@@ -14,8 +14,8 @@ class BoardRenderTest : public ::testing::Test {
  protected:
   BoardRenderTest() {
     // Black D4 (4, 16), White Q16 (16, 4), Black takes a pass, White C3 (3, 17).
-    for (TRecordMove move :
-         {TRecordMove{4, 16}, TRecordMove{16, 4}, TRecordMove{0, 0}, TRecordMove{3, 17}}) {
+    for (TRecordMove move : {TRecordMove{4, 16, kRecordBlack}, TRecordMove{16, 4, kRecordWhite},
+                             TRecordMove{0, 0, kRecordBlack}, TRecordMove{3, 17, kRecordWhite}}) {
       record_.AddMove(move);
     }
   }
@@ -85,8 +85,9 @@ TEST_F(BoardRenderTest, ARecordOfFewerLinesIsDrawnAndPlayedOnItsOwnBoard) {
   // Black's corner stone has only two liberties on 9 lines: White's second move takes it.
   TGameRecord nine;
   nine.boardSize = 9;
-  for (TRecordMove move : {TRecordMove{9, 9}, TRecordMove{8, 9}, TRecordMove{1, 1},
-                           TRecordMove{9, 8}, TRecordMove{5, 5}}) {
+  for (TRecordMove move : {TRecordMove{9, 9, kRecordBlack}, TRecordMove{8, 9, kRecordWhite},
+                           TRecordMove{1, 1, kRecordBlack}, TRecordMove{9, 8, kRecordWhite},
+                           TRecordMove{5, 5, kRecordBlack}}) {
     nine.AddMove(move);
   }
   RenderOptions options;
