@@ -2,6 +2,7 @@
 // of the move shown with its reference links, and the news panel.
 
 #include <QLabel>
+#include <algorithm>
 
 #include "kit/TDockPanel.h"
 #include "kit/TFrameButton.h"
@@ -129,6 +130,35 @@ TEST_F(LoadedForm, RefusedMovesInTheRecordDoNotStopTheLoad) {
   t.form->Record().moveCount = 100000;
   t.form->ApplyRecord();
   EXPECT_LE(t.form->Board().LastMove(), kMaxRecordMoves);
+}
+
+TEST_F(LoadedForm, ARecordOfFewerLinesGetsItsOwnBoardAndCellSize) {
+  const int fullCell = t.form->Painter().CellSize();
+  auto expectedCell = [&](int lines) {
+    const int margin = t.form->Painter().Margin();
+    return std::min((t.form->panP->width() - 5 - margin) / lines,
+                    (t.form->panP->height() - 5 - margin) / lines);
+  };
+  ASSERT_EQ(fullCell, expectedCell(19));
+  FillRecord(
+      *t.form,
+      {{9, 9, kRecordBlack}, {8, 9, kRecordWhite}, {1, 1, kRecordBlack}, {9, 8, kRecordWhite}});
+  t.form->Record().boardSize = 9;
+  t.form->ApplyRecord();
+  EXPECT_EQ(t.form->Painter().Lines(), 9);
+  EXPECT_EQ(t.form->Painter().CellSize(), expectedCell(9));
+  EXPECT_EQ(t.form->Painter().BoardPixels(), 9 * expectedCell(9));
+  t.form->navButtonClick(5);
+  EXPECT_EQ(t.form->MoveCount(), 4);
+  EXPECT_EQ(t.form->Painter().PointAt(9, 9), kEmpty);  // taken on the 9 x 9 edge
+  EXPECT_EQ(t.form->Painter().PointAt(9, 8), kWhite);
+
+  FillRecord(*t.form, {{4, 4, kRecordBlack}});
+  t.form->Record().boardSize = 19;
+  t.form->ApplyRecord();
+  EXPECT_EQ(t.form->Painter().Lines(), 19);
+  EXPECT_EQ(t.form->Painter().CellSize(), fullCell);
+  EXPECT_EQ(t.form->Painter().PointAt(4, 4), kBlack);
 }
 
 TEST_F(LoadedForm, PassesInTheRecordStayReachableEvenAtTheEnd) {
