@@ -23,7 +23,8 @@ bool IsRecordNumber(const std::string& text) {
   return true;
 }
 
-// The bytes of a regular file, or nothing when there is none to read.
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
@@ -33,8 +34,6 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   if (in.bad()) return std::nullopt;
   return bytes;
 }
-
-}  // namespace
 
 bool IsServableRecordName(const std::string& name) {
   if (name.empty() || name.find("..") != std::string::npos) return false;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -51,5 +52,8 @@ class RecordServer {
 // Whether name may be served from the record folder: non-empty, without "/",
 // "\", ".." or control bytes.
 bool IsServableRecordName(const std::string& name);
+
+// The bytes of a regular file, or nothing when there is none to read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
 
 }  // namespace moyo::app
