@@ -1,11 +1,9 @@
-// moyoscope view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]:
+// moyoscope view [RECORD] [--level L] [--news URL] [--screenshot OUT.png] [--events]:
 // a host of the viewer control, as a web page or an application hosts it.
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <QVBoxLayout>
-#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -13,15 +11,13 @@
 #include <string>
 
 #include "app/Commands.h"
+#include "app/HostWindow.h"
 #include "app/ModuleHost.h"
 #include "app/RecordFile.h"
-#include "control/VariantText.h"
 
 namespace moyo::app {
 namespace {
 
-constexpr int kHostWidth = 789;
-constexpr int kHostHeight = 628;
 constexpr const char* kDefaultScreenshot = "moyoscope-screenshot.png";
 
 struct ViewOptions {
@@ -34,7 +30,7 @@ struct ViewOptions {
 
 int ViewUsage() {
   std::fputs(
-      "usage: moyoscope view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]\n",
+      "usage: moyoscope view [RECORD] [--level L] [--news URL] [--screenshot OUT.png] [--events]\n",
       stderr);
   return 2;
 }
@@ -57,7 +53,7 @@ bool ParseViewOptions(const Args& args, ViewOptions& options) {
       return false;
     }
   }
-  return !options.record.empty();
+  return true;
 }
 
 bool HasDisplay() {
@@ -66,23 +62,6 @@ bool HasDisplay() {
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (x11 != nullptr && x11[0] != '\0') || (wayland != nullptr && wayland[0] != '\0');
-}
-
-// A text argument for the control: the command line is UTF-8.
-com::VARIANT TextArgument(const std::string& utf8) {
-  return com::MakeBstr(com::Utf8ToUtf16(utf8));
-}
-
-std::string LastError(com::IMoyoscope& control) {
-  void* object = nullptr;
-  if (com::Failed(control.QueryInterface(com::IID_IErrorInfo, &object)) || object == nullptr) {
-    return "unknown error";
-  }
-  auto* info = static_cast<com::IErrorInfo*>(object);
-  std::u16string description;
-  info->GetDescription(&description);
-  info->Release();
-  return description.empty() ? "unknown error" : com::Utf16ToUtf8(description);
 }
 
 // Without a person to press OK, a notice is answered by the program and reported.
@@ -125,6 +104,7 @@ int RunView(const Args& args) {
   }
   const bool screenshot = !options.screenshot.empty();
   AvoidAutolaunchedSessionBus();
+  if (screenshot && options.record.empty()) return ViewUsage();
 
   int argc = 1;
   char name[] = "moyoscope";
@@ -136,40 +116,15 @@ int RunView(const Args& args) {
 
   std::string error;
   const std::optional<std::filesystem::path> modulePath = ResolveControlModule(error);
-  if (!modulePath) {
+  std::unique_ptr<TModule> module = modulePath ? TModule::Load(*modulePath, error) : nullptr;
+  if (!module) {
     std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
     return 1;
   }
-  std::unique_ptr<TModule> module = TModule::Load(*modulePath, error);
-  com::IMoyoscope* control = module ? module->CreateControl(error) : nullptr;
-  if (control == nullptr) {
-    std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
-    return 1;
-  }
-
-  // The host's window, with the control filling it.
-  QWidget window;
-  window.setWindowTitle(QStringLiteral("Moyoscope"));
-  window.resize(kHostWidth, kHostHeight);
-  auto* layout = new QVBoxLayout(&window);
-  layout->setContentsMargins(0, 0, 0, 0);
-  void* widget = nullptr;
-  void* object = nullptr;
-  if (com::Succeeded(control->QueryInterface(com::IID_IOleWindow, &object))) {
-    auto* oleWindow = static_cast<com::IOleWindow*>(object);
-    oleWindow->GetWindow(&widget);
-    oleWindow->Release();
-  }
-  if (widget == nullptr) {
-    std::fprintf(stderr, "moyoscope view: the control has no window\n");
-    control->Release();
-    return 1;
-  }
-  layout->addWidget(static_cast<QWidget*>(widget));
 
   // The events sink; with --events every event is printed by name.
   const bool printEvents = options.events;
-  auto* sink = new TEventSink([printEvents](com::DISPID event, com::DISPPARAMS& params) {
+  auto events = [printEvents](com::DISPID event, com::DISPPARAMS& params) {
     if (!printEvents) return;
     if (event == com::kOnKeyPress && params.cArgs == 1 && params.rgvarg[0].piVal != nullptr) {
       std::printf("%s %d\n", EventName(event).c_str(), *params.rgvarg[0].piVal);
@@ -177,47 +132,39 @@ int RunView(const Args& args) {
       std::printf("%s\n", EventName(event).c_str());
     }
     std::fflush(stdout);
-  });
-  com::IConnectionPoint* point = nullptr;
-  std::uint32_t cookie = 0;
-  if (com::Succeeded(control->QueryInterface(com::IID_IConnectionPoint, &object))) {
-    point = static_cast<com::IConnectionPoint*>(object);
-    point->Advise(sink, &cookie);
-  }
-  sink->Release();
+  };
 
-  window.show();
   int status = 0;
-  if (com::Failed(control->getFile(TextArgument(options.record), TextArgument(options.level)))) {
-    std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
-                 LastError(*control).c_str());
-    status = 1;
-  } else if (!options.news.empty()) {
-    control->put_News(TextArgument(options.news));
-  }
-
-  if (status == 0 && screenshot) {
-    QApplication::processEvents();
-    // A light compression: the picture is for looking at, not for keeping.
-    constexpr int kPngQuality = 80;
-    if (!window.grab().save(QString::fromStdString(options.screenshot), "PNG", kPngQuality)) {
-      std::fprintf(stderr, "moyoscope view: cannot write %s\n", options.screenshot.c_str());
-      status = 1;
-    } else {
-      std::printf("%s\n", options.screenshot.c_str());
+  {
+    THostWindow window(*module, options.level, events);
+    if (!window.CreateControl(error)) {
+      std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
+      return 1;
     }
-  } else if (status == 0) {
-    status = app.exec();
-  }
+    window.show();
+    if (!options.record.empty() && !window.Open(options.record, error)) {
+      std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
+                   error.c_str());
+      status = 1;
+    } else if (!options.news.empty()) {
+      window.Site().SetNews(options.news);
+    }
 
-  // The form goes before the window that holds it.
-  layout->removeWidget(static_cast<QWidget*>(widget));
-  static_cast<QWidget*>(widget)->setParent(nullptr);
-  if (point != nullptr) {
-    point->Unadvise(cookie);
-    point->Release();
+    if (status == 0 && screenshot) {
+      QApplication::processEvents();
+      // A light compression: the picture is for looking at, not for keeping.
+      constexpr int kPngQuality = 80;
+      if (!window.Site().Form()->grab().save(QString::fromStdString(options.screenshot), "PNG",
+                                             kPngQuality)) {
+        std::fprintf(stderr, "moyoscope view: cannot write %s\n", options.screenshot.c_str());
+        status = 1;
+      } else {
+        std::printf("%s\n", options.screenshot.c_str());
+      }
+    } else if (status == 0) {
+      status = app.exec();
+    }
   }
-  control->Release();
   return status;
 }
 

@@ -29,7 +29,7 @@ constexpr Command kCommands[] = {
      "convert FILE -o OUT.sgf [--format tagged|ngf|sgf|gib] [--encoding NAME]"},
     {"gtp", moyo::app::RunGtp, "gtp  (GTP v2 on standard input; loadsgf FILE [MOVE])"},
     {"serve", moyo::app::RunServe, "serve DIR [--port N] [--bind ADDR]"},
-    {"view", nullptr, "view RECORD [--level L] [--news URL] [--screenshot OUT.png] [--events]"},
+    {"view", nullptr, "view [RECORD] [--level L] [--news URL] [--screenshot OUT.png] [--events]"},
     {"register", nullptr, "register"},
     {"unregister", nullptr, "unregister"},
     {"render", nullptr,

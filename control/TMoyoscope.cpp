@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
+#include <QVariant>
 #include <algorithm>
 #include <charconv>
 
@@ -303,6 +304,7 @@ void TMoyoscope::BuildLeftPanel() {
   numEndBtn = NewButton(functionP, 0, 0, 96, 35);
   printBtn = NewButton(functionP, 0, 0, 96, 35);
   printBtn->SetGlyph(Picture("printbtn"));
+  printBtn->setObjectName("printBtn");  // a host's Print command clicks it
   testEndBtn->hide();
   numEndBtn->hide();
   buttonPResize();
@@ -461,7 +463,9 @@ void TMoyoscope::showNotice2(int first, int second) {
 // ---- Board model events ----
 
 void TMoyoscope::OnStonePlaced(int x, int y, int number, std::uint8_t colour) {
-  if (!state_.loading && state_.soundOn) {
+  // A host may silence the stones (its "stoneSound" property set false).
+  const QVariant hostSound = property("stoneSound");
+  if (!state_.loading && state_.soundOn && (!hostSound.isValid() || hostSound.toBool())) {
     services_.stoneSound->Play();
     ++stoneSounds_;
   }

@@ -1,0 +1,36 @@
+#include "app/SgfExport.h"
+
+#include <fstream>
+#include <memory>
+#include <optional>
+
+#include "app/RecordFile.h"
+#include "record/TGameRecord.h"
+
+namespace moyo::app {
+namespace {
+
+// The record as SGF text; nothing while the program has no SGF writer.
+std::optional<std::string> RecordAsSgf(const TGameRecord&) {
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string SaveRecordAsSgf(const std::filesystem::path& source, const std::string& level,
+                            const std::filesystem::path& target) {
+  auto record = std::make_unique<TGameRecord>();
+  const TReadResult read =
+      LoadRecordFile(source.string(), FormatOfName(source.filename().string()), level, *record);
+  if (read.failed) return read.error;
+  if (!read.show) return "the record cannot be read";
+  const std::optional<std::string> sgf = RecordAsSgf(*record);
+  if (!sgf) return "this build cannot write SGF yet";
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out << *sgf;
+  out.close();
+  if (!out) return "cannot write " + target.string();
+  return {};
+}
+
+}  // namespace moyo::app
