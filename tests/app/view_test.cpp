@@ -7,6 +7,8 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QSettings>
+#include <QStringList>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -17,6 +19,7 @@
 
 #include "app/RecordServer.h"
 #include "resources/Messages.h"
+#include "tests/app/LoopbackServer.h"
 #include "tests/app/ProgramRun.h"
 #include "tests/app/TempFolder.h"
 
@@ -189,6 +192,74 @@ TEST_F(ViewCommand, FailedLoadSaysWhyAndExitsWithOne) {
   EXPECT_NE(run.output.find("cannot load missing.gib"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("404"), std::string::npos) << run.output;
   EXPECT_FALSE(std::filesystem::exists(png));
+}
+
+// A player's own files need no server: the web server named here does not exist.
+TEST_F(ViewCommand, OpensPlayersOwnFilesByPathAndFileUrlWithoutAnyServer) {
+  const std::string nowhere = "127.0.0.1:" + std::to_string(test::UnusedLoopbackPort());
+  setenv("MOYOSCOPE_WEB_SERVER", nowhere.c_str(), 1);
+  setenv("MOYOSCOPE_RECORD_SERVER", nowhere.c_str(), 1);
+  const std::filesystem::path tagged = records_.Path() / "game.gib";
+  const std::string png = (output_.Path() / "own.png").string();
+  const ProgramRun byPath =
+      RunMoyoscope("view '" + tagged.string() + "' --screenshot '" + png + "'", config_);
+  ASSERT_EQ(byPath.status, 0) << byPath.output;
+  const QImage shown(QString::fromStdString(png));
+  EXPECT_EQ(shown.size(), QSize(789, 628));
+
+  const std::string pngUrl = (output_.Path() / "url.png").string();
+  const ProgramRun byUrl =
+      RunMoyoscope("view 'file://" + tagged.string() + "' --screenshot '" + pngUrl + "'", config_);
+  ASSERT_EQ(byUrl.status, 0) << byUrl.output;
+  EXPECT_EQ(QImage(QString::fromStdString(pngUrl)), shown);
+
+  // The same record from the web server looks the same.
+  const std::string live = "127.0.0.1:" + std::to_string(port_);
+  setenv("MOYOSCOPE_WEB_SERVER", live.c_str(), 1);
+  const std::string pngServed = (output_.Path() / "served.png").string();
+  const ProgramRun served = RunMoyoscope("view game.gib --screenshot '" + pngServed + "'", config_);
+  ASSERT_EQ(served.status, 0) << served.output;
+  EXPECT_EQ(QImage(QString::fromStdString(pngServed)), shown);
+
+  // An NGF file goes to the NGF reader by its name, as an NGF address does.
+  const std::filesystem::path ngf = records_.Path() / "numbered" / "7.ngf";
+  const ProgramRun byNgf =
+      RunMoyoscope("view '" + ngf.string() + "' --screenshot '" + png + "'", config_);
+  EXPECT_EQ(byNgf.status, 0) << byNgf.output;
+
+  const ProgramRun unreadable =
+      RunMoyoscope("view file:///no/such/game.sgf --screenshot '" + png + "'", config_);
+  EXPECT_EQ(unreadable.status, 1);
+  EXPECT_NE(unreadable.output.find("cannot read /no/such/game.sgf"), std::string::npos)
+      << unreadable.output;
+}
+
+TEST_F(ViewCommand, RemembersTheLastTenFilesAcrossRunsAndForgetsMissingOnes) {
+  const std::string png = (output_.Path() / "shot.png").string();
+  for (int i = 0; i < 12; ++i) {
+    const std::string name = "game" + std::to_string(i) + ".gib";
+    records_.Write(name, "(;PB[Kim]PW[Lee];B[pd])");
+    const std::string path = (records_.Path() / name).string();
+    ASSERT_EQ(RunMoyoscope("view '" + path + "' --screenshot '" + png + "'", config_).status, 0);
+  }
+  auto recent = [this] {
+    QSettings settings(QString::fromStdString((config_.Path() / "Moyoscope" / "host.ini").string()),
+                       QSettings::IniFormat);
+    return settings.value("Recent/files").toStringList();
+  };
+  QStringList files = recent();
+  ASSERT_EQ(files.size(), 10);
+  EXPECT_TRUE(files.front().endsWith("game11.gib")) << files.front().toStdString();
+  EXPECT_TRUE(files.back().endsWith("game2.gib")) << files.back().toStdString();
+
+  std::filesystem::remove(records_.Path() / "game10.gib");
+  const std::string again = (records_.Path() / "game5.gib").string();
+  ASSERT_EQ(RunMoyoscope("view '" + again + "' --screenshot '" + png + "'", config_).status, 0);
+  files = recent();
+  ASSERT_EQ(files.size(), 9);
+  EXPECT_TRUE(files.front().endsWith("game5.gib"));
+  EXPECT_FALSE(files.join(",").contains("game10.gib"));
+  EXPECT_EQ(files.filter("game5.gib").size(), 1);
 }
 
 TEST_F(ViewCommand, RegisterAndUnregisterRoundTrip) {
