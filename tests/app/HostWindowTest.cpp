@@ -1,0 +1,163 @@
+// The host's window around the control, driven as a player drives it: files
+// opened by path and by a drop, the View menu, the print command, the title.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <string>
+#include <vector>
+
+#include "app/HostWindow.h"
+#include "platform/Text.h"
+#include "resources/Messages.h"
+#include "tests/app/LoopbackServer.h"
+#include "tests/app/TempFolder.h"
+
+namespace moyo {
+namespace {
+
+struct HostEnvironment {
+  test::TempFolder home;
+  std::unique_ptr<app::TModule> module;
+
+  HostEnvironment() {
+    setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
+    setenv("HOME", home.Path().c_str(), 1);
+    // Names that are not files go to a web server that is not there.
+    const std::string nowhere = "127.0.0.1:" + std::to_string(test::UnusedLoopbackPort());
+    setenv("MOYOSCOPE_WEB_SERVER", nowhere.c_str(), 1);
+    std::string error;
+    module = app::TModule::Load(MOYO_MODULE_PATH, error);
+    if (!module) ADD_FAILURE() << error;
+  }
+};
+
+HostEnvironment& Host() {
+  static HostEnvironment host;
+  return host;
+}
+
+QAction* MenuAction(QWidget& window, const QString& text) {
+  for (QAction* action : window.findChildren<QAction*>()) {
+    if (action->text() == text) return action;
+  }
+  return nullptr;
+}
+
+// Drops `files` on the window as a file manager would.
+bool DropFiles(QWidget& window, const std::vector<std::filesystem::path>& files) {
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const auto& file : files) urls << QUrl::fromLocalFile(QString::fromStdString(file.string()));
+  data.setUrls(urls);
+  const QPoint centre = window.rect().center();
+  QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  if (!enter.isAccepted()) return false;
+  QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  return drop.isAccepted();
+}
+
+class HostWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Host().module);
+    files_.Write("first.gib", "(;EV[Cup]PB[Kim]PW[Lee];B[pd];W[dp])");
+    files_.Write("second.gib", "(;EV[Cup]PB[Park]PW[Choi];B[dd];W[pp];B[qd])");
+    files_.Write("notes.txt", "");
+    std::string error;
+    ASSERT_TRUE(window_.CreateControl(error)) << error;
+    window_.show();
+  }
+
+  QImage FormPicture() { return window_.Site().Form()->grab().toImage(); }
+
+  test::TempFolder files_;
+  app::THostWindow window_{*Host().module, "1", {}};
+};
+
+TEST_F(HostWindowTest, OpensByPathAndByDropAndNamesThePlayersInTheTitle) {
+  std::string error;
+  ASSERT_TRUE(window_.Open((files_.Path() / "first.gib").string(), error)) << error;
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Kim(흑) 대 Lee(백) - first.gib - Moyoscope"));
+  const QImage first = FormPicture();
+
+  ASSERT_TRUE(DropFiles(window_, {files_.Path() / "second.gib"}));
+  EXPECT_EQ(window_.ShownFile(), files_.Path() / "second.gib");
+  EXPECT_EQ(window_.windowTitle(), QStringLiteral("Park(흑) 대 Choi(백) - second.gib - Moyoscope"));
+  EXPECT_NE(FormPicture(), first);
+
+  // Dropping the first file again shows exactly what opening it by path showed.
+  ASSERT_TRUE(DropFiles(window_, {files_.Path() / "first.gib"}));
+  EXPECT_EQ(FormPicture(), first);
+
+  // Something that is not a file is not taken.
+  QMimeData text;
+  text.setText("just words");
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window_, &enter);
+  EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(HostWindowTest, AFileThatCannotBeShownLeavesTheShownRecordInPlace) {
+  std::string error;
+  ASSERT_TRUE(window_.Open((files_.Path() / "first.gib").string(), error)) << error;
+  QWidget* form = window_.Site().Form();
+  const QImage shown = FormPicture();
+  EXPECT_FALSE(window_.Open((files_.Path() / "gone.gib").string(), error));
+  EXPECT_FALSE(window_.Open("file://elsewhere/first.gib", error));
+  EXPECT_EQ(error, "not a file on this machine");
+  EXPECT_EQ(window_.Site().Form(), form);
+  EXPECT_EQ(window_.ShownFile(), files_.Path() / "first.gib");
+  EXPECT_EQ(FormPicture(), shown);
+  EXPECT_TRUE(MenuAction(window_, QStringLiteral("SGF로 저장(&S)…"))->isEnabled());
+}
+
+TEST_F(HostWindowTest, StoneSoundSettingReachesEveryControlAndIsKept) {
+  QAction* sound = MenuAction(window_, QStringLiteral("돌 소리(&S)"));
+  ASSERT_NE(sound, nullptr);
+  ASSERT_TRUE(sound->isChecked());
+  sound->setChecked(false);
+  EXPECT_EQ(window_.Site().Form()->property("stoneSound"), QVariant(false));
+  std::string error;
+  ASSERT_TRUE(window_.Open((files_.Path() / "first.gib").string(), error)) << error;
+  EXPECT_EQ(window_.Site().Form()->property("stoneSound"), QVariant(false));
+
+  app::THostWindow next(*Host().module, "1", {});
+  EXPECT_FALSE(MenuAction(next, QStringLiteral("돌 소리(&S)"))->isChecked());
+  sound->setChecked(true);
+}
+
+TEST_F(HostWindowTest, PrintGoesThroughTheFormsPrintButtonAndItsRules) {
+  // A member without full membership is refused printing by the button itself.
+  app::THostWindow limited(*Host().module, "0", {});
+  std::string error;
+  ASSERT_TRUE(limited.CreateControl(error)) << error;
+  ASSERT_TRUE(limited.Open((files_.Path() / "first.gib").string(), error)) << error;
+  std::vector<std::string> notices;
+  QTimer answerer;
+  QObject::connect(&answerer, &QTimer::timeout, [&notices] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      notices.push_back(box->text().toStdString());
+      box->done(QMessageBox::Ok);
+    }
+  });
+  answerer.start(20);
+  QAction* print = MenuAction(limited, QStringLiteral("인쇄(&P)…"));
+  ASSERT_NE(print, nullptr);
+  EXPECT_EQ(print->shortcut(), QKeySequence(QKeySequence::Print));
+  print->trigger();
+  ASSERT_EQ(notices.size(), 1u);
+  EXPECT_EQ(notices[0], platform::Cp949ToUtf8(Message(30)));
+}
+
+}  // namespace
+}  // namespace moyo
