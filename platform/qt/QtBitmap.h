@@ -2,6 +2,7 @@
 // A picture held as a QImage in the 32-bit format the raster operations need.
 
 #include <QImage>
+#include <algorithm>
 
 #include "platform/Canvas.h"
 
@@ -13,8 +14,11 @@ class QtBitmap : public Bitmap {
   // colour channels bit by bit.
   explicit QtBitmap(const QImage& image);
 
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
+  // In logical pixels: a picture with a device pixel ratio of 2 is half its image.
+  int Width() const override { return image_.width() / Ratio(); }
+  int Height() const override { return image_.height() / Ratio(); }
+  // Device pixels a logical pixel, 1 or more.
+  int Ratio() const { return std::max(1, static_cast<int>(image_.devicePixelRatio())); }
   // The picture in RGB32.
   const QImage& Image() const { return image_; }
 

@@ -34,8 +34,9 @@ const QtBitmap* QtBitmapStore::FindQt(const std::string& name) {
   if (!ToFileName(name, lower)) return nullptr;
   auto it = loaded_.find(lower);
   if (it != loaded_.end()) return it->second.get();
-  const QImage image(QString::fromStdString(prefix_ + "/" + lower + ".png"));
+  QImage image(QString::fromStdString(prefix_ + "/" + lower + ".png"));
   if (image.isNull()) return nullptr;
+  if (lower.ends_with("_2x")) image.setDevicePixelRatio(2);
   return loaded_.emplace(lower, std::make_unique<QtBitmap>(image)).first->second.get();
 }
 

@@ -14,7 +14,8 @@ namespace moyo::platform {
 class QtBitmapStore : public BitmapStore {
  public:
   // Pictures are read from the resource folder prefix (":/artwork" for the
-  // program's artwork), one PNG a name, the file named in lower case.
+  // program's artwork), one PNG a name, the file named in lower case. A name
+  // ending in "_2x" is a picture of two device pixels a pixel.
   explicit QtBitmapStore(std::string prefix = ":/artwork");
 
   const Bitmap* Find(const std::string& name) override;

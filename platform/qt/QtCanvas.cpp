@@ -56,11 +56,14 @@ void QtCanvas::Prepare() {
 void QtCanvas::CopyRect(const Rect& dest, const Bitmap& src, int srcX, int srcY, RasterOp op) {
   const auto* bitmap = dynamic_cast<const QtBitmap*>(&src);
   if (bitmap == nullptr || dest.Width() <= 0 || dest.Height() <= 0) return;
-  // Only the part of the block that lies inside the picture is copied.
-  const QRect wanted(srcX, srcY, dest.Width(), dest.Height());
+  // Only the part of the block that lies inside the picture is copied. The
+  // block is in logical pixels, the picture's rectangle in its own pixels.
+  const int ratio = bitmap->Ratio();
+  const QRect wanted(srcX * ratio, srcY * ratio, dest.Width() * ratio, dest.Height() * ratio);
   const QRect part = wanted.intersected(bitmap->Image().rect());
   if (part.isEmpty()) return;
-  const QPoint to(dest.left + part.left() - srcX, dest.top + part.top() - srcY);
+  const QPoint to(dest.left + (part.left() - wanted.left()) / ratio,
+                  dest.top + (part.top() - wanted.top()) / ratio);
   painter_->setCompositionMode(ToMode(op));
   painter_->drawImage(to, bitmap->Image(), part);
   painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);

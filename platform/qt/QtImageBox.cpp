@@ -15,9 +15,23 @@ QtImageBox::~QtImageBox() = default;
 void QtImageBox::SetSize(int width, int height) {
   width = std::max(1, width);
   height = std::max(1, height);
-  if (width == image_.width() && height == image_.height()) return;
+  const Size now = GetSize();
+  if (width == now.width && height == now.height) return;
+  NewImage(width, height);
+}
+
+void QtImageBox::SetPixelRatio(int ratio) {
+  ratio = std::max(1, ratio);
+  if (ratio == ratio_) return;
+  const Size size = GetSize();
+  ratio_ = ratio;
+  NewImage(size.width, size.height);
+}
+
+void QtImageBox::NewImage(int width, int height) {
   canvas_.reset();  // the painter must let go of the old image first
-  image_ = QImage(width, height, QImage::Format_RGB32);
+  image_ = QImage(width * ratio_, height * ratio_, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio_);
   image_.fill(Qt::white);
   canvas_ = std::make_unique<QtCanvas>(image_);
   if (OnChanged) OnChanged();

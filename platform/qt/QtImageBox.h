@@ -20,7 +20,12 @@ class QtImageBox : public PaintBox {
   Canvas& GetCanvas() override { return *canvas_; }
   // Sizes below one pixel are taken as one.
   void SetSize(int width, int height) override;
-  Size GetSize() const override { return {image_.width(), image_.height()}; }
+  // In logical pixels, whatever the ratio.
+  Size GetSize() const override { return {image_.width() / ratio_, image_.height() / ratio_}; }
+  // Device pixels a logical pixel of the image (1 unless set); the canvas
+  // keeps drawing in logical pixels, at the finer resolution. Clears the image.
+  void SetPixelRatio(int ratio);
+  int PixelRatio() const { return ratio_; }
   void Changed() override;
 
   // What has been drawn. The canvas's painter is still active on it: copy it
@@ -31,7 +36,10 @@ class QtImageBox : public PaintBox {
   std::function<void()> OnChanged;
 
  private:
+  void NewImage(int width, int height);
+
   QImage image_;
+  int ratio_ = 1;
   std::unique_ptr<QtCanvas> canvas_;
 };
 

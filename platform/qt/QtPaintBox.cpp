@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace moyo::platform {
 namespace {
@@ -30,17 +31,29 @@ unsigned ToShift(Qt::KeyboardModifiers modifiers) {
 QtPaintBox::QtPaintBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(0, 0);
+  // Known before the first SetSize, so its owner can pick pictures for it.
+  box_.SetPixelRatio(ScreenRatio());
+}
+
+int QtPaintBox::ScreenRatio() const {
+  // On a screen of several device pixels a pixel the picture is drawn at the
+  // screen's own resolution, so nothing is scaled up when it is shown.
+  return static_cast<int>(std::ceil(devicePixelRatioF()));
 }
 
 void QtPaintBox::SetSize(int width, int height) {
+  box_.SetPixelRatio(ScreenRatio());
   box_.SetSize(width, height);
-  setFixedSize(box_.Image().size());
+  const Size size = box_.GetSize();
+  setFixedSize(size.width, size.height);
   update();
 }
 
 void QtPaintBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(event->rect().topLeft(), box_.Image(), event->rect());
+  const QRect area = event->rect();
+  const int ratio = box_.PixelRatio();
+  painter.drawImage(area, box_.Image(), QRect(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void QtPaintBox::mousePressEvent(QMouseEvent* event) {

@@ -20,14 +20,17 @@ class QtPaintBox : public QWidget, public PaintBox {
   // Schedules a repaint of the widget from the image.
   void Changed() override { update(); }
 
-  // The image shown.
+  // The image shown, of PixelRatio() device pixels a logical pixel.
   const QImage& Image() const { return box_.Image(); }
+  int PixelRatio() const { return box_.PixelRatio(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  int ScreenRatio() const;
+
   QtImageBox box_;
 };
 

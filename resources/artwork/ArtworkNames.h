@@ -27,6 +27,10 @@ inline constexpr int kMaxStoneCell = 59;
 // "bs26", "wm26" and so on.
 std::string StoneName(char colour, bool mask, int cell);
 
+// Each stone picture also exists painted at twice its size for screens of two
+// device pixels a pixel, named with this suffix ("bs26_2x", 52 pixels wide).
+inline constexpr const char* kDoubleSuffix = "_2x";
+
 // Navigation arrows, in order: to the start, five back, one back, one
 // forward, five forward, to the end.
 inline constexpr Picture kArrows[] = {

@@ -25,6 +25,10 @@ std::vector<std::pair<std::string, QImage>> AllPictures() {
     all.emplace_back(StoneName('w', false, cell), PaintStone(true, cell));
     all.emplace_back(StoneName('b', true, cell), PaintStoneMask(cell));
     all.emplace_back(StoneName('w', true, cell), PaintStoneMask(cell));
+    all.emplace_back(StoneName('b', false, cell) + kDoubleSuffix, PaintStone(false, 2 * cell));
+    all.emplace_back(StoneName('w', false, cell) + kDoubleSuffix, PaintStone(true, 2 * cell));
+    all.emplace_back(StoneName('b', true, cell) + kDoubleSuffix, PaintStoneMask(2 * cell));
+    all.emplace_back(StoneName('w', true, cell) + kDoubleSuffix, PaintStoneMask(2 * cell));
   }
   for (int i = 0; i < 6; ++i) {
     const Picture& a = kArrows[i];
@@ -53,13 +57,14 @@ std::vector<std::pair<std::string, QImage>> AllPictures() {
   return all;
 }
 
-// All pictures on one sheet: stones in rows by size, the rest below.
+// All pictures of one pixel a pixel on one sheet: stones in rows by size, the rest below.
 QImage ContactSheet(const std::vector<std::pair<std::string, QImage>>& all) {
   QImage sheet(1500, 1400, QImage::Format_RGB32);
   sheet.fill(QColor(190, 190, 190));
   QPainter p(&sheet);
   int x = 8, y = 8, rowHeight = 0;
   for (const auto& [name, image] : all) {
+    if (name.ends_with(kDoubleSuffix)) continue;  // the same stones again, larger
     const QImage shown = image.convertToFormat(QImage::Format_RGB32);
     if (x + shown.width() + 8 > sheet.width()) {
       x = 8;
