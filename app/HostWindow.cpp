@@ -151,19 +151,19 @@ void THostWindow::BuildMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("파일(&F)"));
   QAction* open =
       file->addAction(QStringLiteral("열기(&O)…"), this, [this] { ChooseFileToOpen(); });
-  open->setShortcut(QKeySequence::Open);
+  open->setShortcut(Qt::CTRL | Qt::Key_O);
   recentMenu_ = file->addMenu(QStringLiteral("최근 파일(&R)"));
   connect(recentMenu_, &QMenu::aboutToShow, this, [this] { FillRecentMenu(); });
   saveAction_ = file->addAction(QStringLiteral("SGF로 저장(&S)…"), this, [this] { SaveAsSgf(); });
-  saveAction_->setShortcut(QKeySequence::Save);
+  saveAction_->setShortcut(Qt::CTRL | Qt::Key_S);
   saveAction_->setEnabled(false);
   QAction* print = file->addAction(QStringLiteral("인쇄(&P)…"), this, [this] {
     if (site_) ClickPrintButton(site_->Form());
   });
-  print->setShortcut(QKeySequence::Print);
+  print->setShortcut(Qt::CTRL | Qt::Key_P);
   file->addSeparator();
   QAction* quit = file->addAction(QStringLiteral("끝내기(&Q)"), this, [this] { close(); });
-  quit->setShortcut(QKeySequence::Quit);
+  quit->setShortcut(Qt::CTRL | Qt::Key_Q);
 
   QMenu* view = menuBar()->addMenu(QStringLiteral("보기(&V)"));
   view->addAction(QStringLiteral("바둑판 180° 돌리기(&T)"), this, [this] {

@@ -59,9 +59,12 @@ bool LocalRecordServer::Start() {
   port_ = server_->bind_to_any_port("127.0.0.1");
   if (port_ <= 0) return false;
   thread_ = std::thread([this] { server_->listen_after_bind(); });
-  // A Stop before the loop has begun would be lost, so wait for it.
-  while (!server_->is_running()) std::this_thread::sleep_for(std::chrono::microseconds(200));
-  return true;
+  // A Stop before the loop has begun would be lost, so wait for it (briefly:
+  // a loop that never begins answers nothing anyway).
+  for (int i = 0; i < 5000 && !server_->is_running(); ++i) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  return server_->is_running();
 }
 
 void LocalRecordServer::Stop() {

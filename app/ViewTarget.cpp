@@ -1,16 +1,10 @@
 #include "app/ViewTarget.h"
 
+#include <charconv>
 #include <system_error>
 
 namespace moyo::app {
 namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::optional<std::string> PercentDecode(const std::string& text) {
   std::string bytes;
@@ -20,12 +14,12 @@ std::optional<std::string> PercentDecode(const std::string& text) {
       continue;
     }
     if (i + 2 >= text.size()) return std::nullopt;
-    const int high = HexValue(text[i + 1]);
-    const int low = HexValue(text[i + 2]);
-    if (high < 0 || low < 0) return std::nullopt;
+    const char* digits = text.data() + i + 1;
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(digits, digits + 2, value, 16);
     // A NUL byte would cut the path short of what the URL names.
-    if (high == 0 && low == 0) return std::nullopt;
-    bytes += static_cast<char>(high * 16 + low);
+    if (error != std::errc() || end != digits + 2 || value == 0) return std::nullopt;
+    bytes += static_cast<char>(value);
     i += 2;
   }
   return bytes;

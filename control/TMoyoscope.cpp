@@ -122,6 +122,22 @@ std::string Heading(int id) {
   return Message(13) + "  " + Message(id);
 }
 
+// The stone sound as the host allows it: a host program silences the stones by
+// setting the form's "stoneSound" property to false (a player's choice in its menu).
+class THostSwitchedSound final : public platform::SoundPlayer {
+ public:
+  THostSwitchedSound(std::unique_ptr<platform::SoundPlayer> sound, const QObject& form)
+      : sound_(std::move(sound)), form_(form) {}
+  void Play() override {
+    const QVariant on = form_.property("stoneSound");
+    if (!on.isValid() || on.toBool()) sound_->Play();
+  }
+
+ private:
+  std::unique_ptr<platform::SoundPlayer> sound_;
+  const QObject& form_;
+};
+
 }  // namespace
 
 TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int height)
@@ -135,6 +151,8 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
   if (!services_.stoneSound) {
     services_.stoneSound = std::make_unique<platform::QtSoundPlayer>(TocWave());
   }
+  services_.stoneSound =
+      std::make_unique<THostSwitchedSound>(std::move(services_.stoneSound), *this);
   if (!services_.makeNewsView) services_.makeNewsView = MakeWebNewsView;
   if (!services_.makeReferenceWindow) {
     services_.makeReferenceWindow = [this](QWidget* owner) {
@@ -464,9 +482,7 @@ void TMoyoscope::showNotice2(int first, int second) {
 // ---- Board model events ----
 
 void TMoyoscope::OnStonePlaced(int x, int y, int number, std::uint8_t colour) {
-  // A host may silence the stones (its "stoneSound" property set false).
-  const QVariant hostSound = property("stoneSound");
-  if (!state_.loading && state_.soundOn && (!hostSound.isValid() || hostSound.toBool())) {
+  if (!state_.loading && state_.soundOn) {
     services_.stoneSound->Play();
     ++stoneSounds_;
   }
