@@ -433,8 +433,7 @@ void TMoyoscope::pBaseResize() {
 void TMoyoscope::chooseCellSize(int pixels) {
   const int n = pixels / painter_->Lines();
   if (n >= 10 && n <= 59) {
-    // A paint box of two device pixels a pixel takes the stones painted at twice the size.
-    const std::string size = std::to_string(n) + (MainGoPB->PixelRatio() == 2 ? "_2x" : "");
+    const std::string size = std::to_string(n);
     painter_->SetStoneBitmaps(bitmaps_->Find("bs" + size), bitmaps_->Find("ws" + size),
                               bitmaps_->Find("bm" + size), bitmaps_->Find("wm" + size));
     ++stonePictureLoads_;

@@ -1,9 +1,11 @@
 #include "platform/qt/QtBitmapStore.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace moyo::platform {
 namespace {
@@ -23,7 +25,13 @@ bool ToFileName(const std::string& name, std::string& lower) {
 
 }  // namespace
 
-QtBitmapStore::QtBitmapStore(std::string prefix) : prefix_(std::move(prefix)) {}
+QtBitmapStore::QtBitmapStore(std::string prefix, int ratio)
+    : prefix_(std::move(prefix)), ratio_(ratio) {}
+
+int QtBitmapStore::ScreenPixelRatio() {
+  if (qGuiApp == nullptr) return 1;
+  return std::max(1, static_cast<int>(std::ceil(qGuiApp->devicePixelRatio())));
+}
 
 const Bitmap* QtBitmapStore::Find(const std::string& name) {
   return FindQt(name);
@@ -34,9 +42,12 @@ const QtBitmap* QtBitmapStore::FindQt(const std::string& name) {
   if (!ToFileName(name, lower)) return nullptr;
   auto it = loaded_.find(lower);
   if (it != loaded_.end()) return it->second.get();
-  QImage image(QString::fromStdString(prefix_ + "/" + lower + ".png"));
-  if (image.isNull()) return nullptr;
-  if (lower.ends_with("_2x")) image.setDevicePixelRatio(2);
+  QImage image;
+  if (ratio_ == 2 && image.load(QString::fromStdString(prefix_ + "/" + lower + "_2x.png"))) {
+    image.setDevicePixelRatio(2);
+  } else if (!image.load(QString::fromStdString(prefix_ + "/" + lower + ".png"))) {
+    return nullptr;
+  }
   return loaded_.emplace(lower, std::make_unique<QtBitmap>(image)).first->second.get();
 }
 

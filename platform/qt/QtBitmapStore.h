@@ -14,9 +14,14 @@ namespace moyo::platform {
 class QtBitmapStore : public BitmapStore {
  public:
   // Pictures are read from the resource folder prefix (":/artwork" for the
-  // program's artwork), one PNG a name, the file named in lower case. A name
-  // ending in "_2x" is a picture of two device pixels a pixel.
-  explicit QtBitmapStore(std::string prefix = ":/artwork");
+  // program's artwork), one PNG a name, the file named in lower case. A file
+  // named with "_2x" is the picture painted at twice the size, for screens of
+  // two device pixels a pixel: with a ratio of 2 it is found in place of the
+  // plain one where it exists. The ratio is the screen's unless given.
+  explicit QtBitmapStore(std::string prefix = ":/artwork", int ratio = ScreenPixelRatio());
+
+  // Device pixels a pixel of the application's screens, rounded up; 1 without an application.
+  static int ScreenPixelRatio();
 
   const Bitmap* Find(const std::string& name) override;
   // The same picture as a QtBitmap, for widgets that need the QImage.
@@ -24,6 +29,7 @@ class QtBitmapStore : public BitmapStore {
 
  private:
   std::string prefix_;
+  int ratio_;
   std::map<std::string, std::unique_ptr<QtBitmap>> loaded_;
 };
 

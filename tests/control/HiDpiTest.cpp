@@ -45,7 +45,7 @@ TEST_F(HiDpiBoard, StonesArePaintedAtTheScreensResolutionAsADirectPaintAtTwiceTh
   EXPECT_EQ(shown.size(), QSize(2 * side, 2 * side));
 
   // The same stones painted directly at cell 2n, one device pixel a pixel.
-  platform::QtBitmapStore store;
+  platform::QtBitmapStore store(":/artwork", 1);
   const std::string big = std::to_string(2 * n);
   platform::QtImageBox direct;
   TZelGoPB reference(direct, *store.Find("baseb"), *store.Find("bedge"));
