@@ -16,7 +16,6 @@
 #include "app/FormHooks.h"
 #include "app/HostSettings.h"
 #include "app/RecordFile.h"
-#include "app/RecordServer.h"
 #include "app/SgfExport.h"
 #include "app/ViewTarget.h"
 #include "platform/Text.h"
@@ -36,15 +35,25 @@ QString Utf8(const std::string& text) {
 }
 
 // "Kim(흑) 대 Lee(백)" from the record's players; empty when it names none.
-QString PlayersOf(const std::filesystem::path& file, const std::string& level) {
+QString PlayersOf(const TGameRecord& record) {
+  const QString black = Utf8(platform::Cp949ToUtf8(record.info.blackName)).trimmed();
+  const QString white = Utf8(platform::Cp949ToUtf8(record.info.whiteName)).trimmed();
+  if (black.isEmpty() && white.isEmpty()) return {};
+  return QStringLiteral("%1(흑) 대 %2(백)").arg(black, white);
+}
+
+// The players of the player's file, read as the viewer reads it; nothing (and
+// error set) when it is not a record the viewer can show.
+std::optional<QString> ReadPlayers(const std::filesystem::path& file, const std::string& level,
+                                   std::string& error) {
   auto record = std::make_unique<TGameRecord>();
   const TReadResult read =
       LoadRecordFile(file.string(), FormatOfName(file.filename().string()), level, *record);
-  if (read.failed) return {};
-  const QString black = Utf8(platform::Cp949ToUtf8(record->info.blackName)).trimmed();
-  const QString white = Utf8(platform::Cp949ToUtf8(record->info.whiteName)).trimmed();
-  if (black.isEmpty() && white.isEmpty()) return {};
-  return QStringLiteral("%1(흑) 대 %2(백)").arg(black, white);
+  if (read.failed || !read.show) {
+    error = read.error.empty() ? "not a record Moyoscope can show" : read.error;
+    return std::nullopt;
+  }
+  return PlayersOf(*record);
 }
 
 // A local record file among the dropped or dragged URLs, or nothing.
@@ -68,7 +77,7 @@ THostWindow::THostWindow(TModule& module, std::string level, TEventSink::Handler
   formLayout_->setContentsMargins(0, 0, 0, 0);
   setCentralWidget(holder);
   BuildMenus();
-  ShowTitle({});
+  ShowTitle({}, {});
 }
 
 THostWindow::~THostWindow() {
@@ -101,11 +110,12 @@ bool THostWindow::Open(const std::string& argument, std::string& error) {
     return false;
   }
   std::string record = target->record;
+  QString players;
   if (!target->file.empty()) {
-    if (!ReadWholeFile(target->file)) {
-      error = "cannot read " + target->file.string();
-      return false;
-    }
+    // A file that is no record is refused before it replaces what is shown.
+    const std::optional<QString> read = ReadPlayers(target->file, level_, error);
+    if (!read) return false;
+    players = *read;
     if (!server_.Start()) {
       error = "cannot serve the file on 127.0.0.1";
       return false;
@@ -124,7 +134,7 @@ bool THostWindow::Open(const std::string& argument, std::string& error) {
   if (!shownFile_.empty()) {
     SaveRecentFiles(WithRecentFile(LoadRecentFiles(), shownFile_.string()));
   }
-  ShowTitle(shownFile_.empty() ? argument : shownFile_.filename().string());
+  ShowTitle(players, shownFile_.empty() ? argument : shownFile_.filename().string());
   return true;
 }
 
@@ -136,12 +146,9 @@ void THostWindow::OpenInteractively(const std::string& argument) {
       QStringLiteral("기보를 열 수 없습니다: %1\n\n%2").arg(Utf8(argument), Utf8(error)));
 }
 
-void THostWindow::ShowTitle(const std::string& recordName) {
+void THostWindow::ShowTitle(const QString& players, const std::string& recordName) {
   QStringList parts;
-  if (!shownFile_.empty()) {
-    const QString players = PlayersOf(shownFile_, level_);
-    if (!players.isEmpty()) parts << players;
-  }
+  if (!players.isEmpty()) parts << players;
   if (!recordName.empty()) parts << Utf8(recordName);
   parts << QStringLiteral("Moyoscope");
   setWindowTitle(parts.join(QStringLiteral(" - ")));

@@ -48,7 +48,8 @@ class THostWindow : public QMainWindow {
   void FillRecentMenu();
   void ChooseFileToOpen();
   void SaveAsSgf();
-  void ShowTitle(const std::string& recordName);
+  // "PLAYERS - NAME - Moyoscope", leaving out what is empty.
+  void ShowTitle(const QString& players, const std::string& recordName);
   void Install(std::unique_ptr<TControlSite> site);
 
   TModule& module_;

@@ -129,6 +129,7 @@ TEST_F(HostWindowTest, AFileThatCannotBeShownLeavesTheShownRecordInPlace) {
   QWidget* form = window_.Site().Form();
   const QImage shown = FormPicture();
   EXPECT_FALSE(window_.Open((files_.Path() / "gone.gib").string(), error));
+  EXPECT_FALSE(window_.Open((files_.Path() / "notes.txt").string(), error));  // empty: no record
   EXPECT_FALSE(window_.Open("file://elsewhere/first.gib", error));
   EXPECT_EQ(error, "not a file on this machine");
   EXPECT_EQ(window_.Site().Form(), form);
