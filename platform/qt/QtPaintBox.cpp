@@ -31,7 +31,7 @@ unsigned ToShift(Qt::KeyboardModifiers modifiers) {
 QtPaintBox::QtPaintBox(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(0, 0);
-  // Known before the first SetSize, so its owner can pick pictures for it.
+  // Known from the start, so the first SetSize makes the one image needed.
   box_.SetPixelRatio(ScreenRatio());
 }
 
