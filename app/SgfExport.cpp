@@ -3,6 +3,7 @@
 #include <fstream>
 #include <memory>
 #include <optional>
+#include <system_error>
 
 #include "app/RecordFile.h"
 #include "record/TGameRecord.h"
@@ -26,10 +27,19 @@ std::string SaveRecordAsSgf(const std::filesystem::path& source, const std::stri
   if (!read.show) return "the record cannot be read";
   const std::optional<std::string> sgf = RecordAsSgf(*record);
   if (!sgf) return "this build cannot write SGF yet";
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  // Written beside the target and then renamed over it, so a failed write
+  // never leaves a half file in place of one the player had.
+  std::filesystem::path partial = target;
+  partial += ".part";
+  std::ofstream out(partial, std::ios::binary | std::ios::trunc);
   out << *sgf;
   out.close();
-  if (!out) return "cannot write " + target.string();
+  std::error_code error;
+  if (out) std::filesystem::rename(partial, target, error);
+  if (!out || error) {
+    std::filesystem::remove(partial, error);
+    return "cannot write " + target.string();
+  }
   return {};
 }
 
