@@ -141,9 +141,7 @@ bool THostWindow::Open(const std::string& argument, std::string& error) {
 void THostWindow::OpenInteractively(const std::string& argument) {
   std::string error;
   if (Open(argument, error)) return;
-  QMessageBox::warning(
-      this, QStringLiteral("Moyoscope"),
-      QStringLiteral("기보를 열 수 없습니다: %1\n\n%2").arg(Utf8(argument), Utf8(error)));
+  TellFailure(QStringLiteral("기보를 열 수 없습니다.\n\n%1").arg(Utf8(argument)), error);
 }
 
 void THostWindow::ShowTitle(const QString& players, const std::string& recordName) {
@@ -210,8 +208,14 @@ void THostWindow::SaveAsSgf() {
   if (target.isEmpty()) return;
   const std::string error = SaveRecordAsSgf(shownFile_, level_, target.toStdString());
   if (error.empty()) return;
-  QMessageBox::warning(this, QStringLiteral("Moyoscope"),
-                       QStringLiteral("SGF로 저장하지 못했습니다.\n\n%1").arg(Utf8(error)));
+  TellFailure(QStringLiteral("SGF로 저장하지 못했습니다.\n\n%1").arg(target), error);
+}
+
+void THostWindow::TellFailure(const QString& text, const std::string& reason) {
+  // The reason is the program's own wording, for a report; the player reads the text.
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Moyoscope"), text, QMessageBox::Ok, this);
+  box.setDetailedText(Utf8(reason));
+  box.exec();
 }
 
 void THostWindow::dragEnterEvent(QDragEnterEvent* event) {

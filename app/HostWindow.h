@@ -50,6 +50,8 @@ class THostWindow : public QMainWindow {
   void SaveAsSgf();
   // "PLAYERS - NAME - Moyoscope", leaving out what is empty.
   void ShowTitle(const QString& players, const std::string& recordName);
+  // A modal message in Korean, with the reason (English) behind its details button.
+  void TellFailure(const QString& text, const std::string& reason);
   void Install(std::unique_ptr<TControlSite> site);
 
   TModule& module_;

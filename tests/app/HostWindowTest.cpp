@@ -66,6 +66,24 @@ bool DropFiles(QWidget& window, const std::vector<std::filesystem::path>& files)
   return drop.isAccepted();
 }
 
+// Answers every message box that opens, keeping its text.
+class MessageCatcher {
+ public:
+  MessageCatcher() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.push_back(box->text().toStdString());
+        box->done(QMessageBox::Ok);
+      }
+    });
+    timer_.start(20);
+  }
+  std::vector<std::string> texts;
+
+ private:
+  QTimer timer_;
+};
+
 class HostWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -132,6 +150,11 @@ TEST_F(HostWindowTest, AFileThatCannotBeShownLeavesTheShownRecordInPlace) {
   EXPECT_FALSE(window_.Open((files_.Path() / "notes.txt").string(), error));  // empty: no record
   EXPECT_FALSE(window_.Open("file://elsewhere/first.gib", error));
   EXPECT_EQ(error, "not a file on this machine");
+  // Dropped, a file that is no record is refused in a message to the player.
+  MessageCatcher messages;
+  DropFiles(window_, {files_.Path() / "notes.txt"});
+  ASSERT_EQ(messages.texts.size(), 1u);
+  EXPECT_TRUE(messages.texts[0].starts_with("기보를 열 수 없습니다.")) << messages.texts[0];
   EXPECT_EQ(window_.Site().Form(), form);
   EXPECT_EQ(window_.ShownFile(), files_.Path() / "first.gib");
   EXPECT_EQ(FormPicture(), shown);
@@ -159,20 +182,12 @@ TEST_F(HostWindowTest, PrintGoesThroughTheFormsPrintButtonAndItsRules) {
   std::string error;
   ASSERT_TRUE(limited.CreateControl(error)) << error;
   ASSERT_TRUE(limited.Open((files_.Path() / "first.gib").string(), error)) << error;
-  std::vector<std::string> notices;
-  QTimer answerer;
-  QObject::connect(&answerer, &QTimer::timeout, [&notices] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      notices.push_back(box->text().toStdString());
-      box->done(QMessageBox::Ok);
-    }
-  });
-  answerer.start(20);
+  MessageCatcher notices;
   QAction* print = MenuAction(limited, QStringLiteral("인쇄(&P)…"));
   ASSERT_NE(print, nullptr);
   print->trigger();
-  ASSERT_EQ(notices.size(), 1u);
-  EXPECT_EQ(notices[0], platform::Cp949ToUtf8(Message(30)));
+  ASSERT_EQ(notices.texts.size(), 1u);
+  EXPECT_EQ(notices.texts[0], platform::Cp949ToUtf8(Message(30)));
 }
 
 }  // namespace
