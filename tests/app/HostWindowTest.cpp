@@ -17,32 +17,15 @@
 #include "app/HostWindow.h"
 #include "platform/Text.h"
 #include "resources/Messages.h"
+#include "tests/app/HostFixture.h"
 #include "tests/app/LoopbackServer.h"
 #include "tests/app/TempFolder.h"
 
 namespace moyo {
 namespace {
 
-struct HostEnvironment {
-  test::TempFolder home;
-  std::unique_ptr<app::TModule> module;
-
-  HostEnvironment() {
-    setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
-    setenv("HOME", home.Path().c_str(), 1);
-    // Names that are not files go to a web server that is not there.
-    const std::string nowhere = "127.0.0.1:" + std::to_string(test::UnusedLoopbackPort());
-    setenv("MOYOSCOPE_WEB_SERVER", nowhere.c_str(), 1);
-    std::string error;
-    module = app::TModule::Load(MOYO_MODULE_PATH, error);
-    if (!module) ADD_FAILURE() << error;
-  }
-};
-
-HostEnvironment& Host() {
-  static HostEnvironment host;
-  return host;
-}
+using test::Host;
+using test::NoticeAnswerer;
 
 QAction* MenuAction(QWidget& window, const QString& text) {
   for (QAction* action : window.findChildren<QAction*>()) {
@@ -66,28 +49,13 @@ bool DropFiles(QWidget& window, const std::vector<std::filesystem::path>& files)
   return drop.isAccepted();
 }
 
-// Answers every message box that opens, keeping its text.
-class MessageCatcher {
- public:
-  MessageCatcher() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts.push_back(box->text().toStdString());
-        box->done(QMessageBox::Ok);
-      }
-    });
-    timer_.start(20);
-  }
-  std::vector<std::string> texts;
-
- private:
-  QTimer timer_;
-};
-
 class HostWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(Host().module);
+    // Names that are not files go to a web server that is not there.
+    const std::string nowhere = "127.0.0.1:" + std::to_string(test::UnusedLoopbackPort());
+    setenv("MOYOSCOPE_WEB_SERVER", nowhere.c_str(), 1);
     files_.Write("first.gib", "(;EV[Cup]PB[Kim]PW[Lee];B[pd];W[dp])");
     files_.Write("second.gib", "(;EV[Cup]PB[Park]PW[Choi];B[dd];W[pp];B[qd])");
     files_.Write("notes.txt", "");
@@ -151,7 +119,7 @@ TEST_F(HostWindowTest, AFileThatCannotBeShownLeavesTheShownRecordInPlace) {
   EXPECT_FALSE(window_.Open("file://elsewhere/first.gib", error));
   EXPECT_EQ(error, "not a file on this machine");
   // Dropped, a file that is no record is refused in a message to the player.
-  MessageCatcher messages;
+  NoticeAnswerer messages;
   DropFiles(window_, {files_.Path() / "notes.txt"});
   ASSERT_EQ(messages.texts.size(), 1u);
   EXPECT_TRUE(messages.texts[0].starts_with("기보를 열 수 없습니다.")) << messages.texts[0];
@@ -182,7 +150,7 @@ TEST_F(HostWindowTest, PrintGoesThroughTheFormsPrintButtonAndItsRules) {
   std::string error;
   ASSERT_TRUE(limited.CreateControl(error)) << error;
   ASSERT_TRUE(limited.Open((files_.Path() / "first.gib").string(), error)) << error;
-  MessageCatcher notices;
+  NoticeAnswerer notices;
   QAction* print = MenuAction(limited, QStringLiteral("인쇄(&P)…"));
   ASSERT_NE(print, nullptr);
   print->trigger();

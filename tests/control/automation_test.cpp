@@ -33,6 +33,7 @@
 #include "platform/Text.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "resources/Messages.h"
+#include "tests/app/HostFixture.h"
 #include "tests/app/LoopbackServer.h"
 #include "tests/app/TempFolder.h"
 
@@ -41,24 +42,8 @@ namespace {
 
 using namespace com;
 
-// One folder for the user's settings and home, and one module, for all tests.
-struct HostEnvironment {
-  test::TempFolder home;
-  std::unique_ptr<app::TModule> module;
-
-  HostEnvironment() {
-    setenv("XDG_CONFIG_HOME", (home.Path() / "config").c_str(), 1);
-    setenv("HOME", home.Path().c_str(), 1);
-    std::string error;
-    module = app::TModule::Load(MOYO_MODULE_PATH, error);
-    if (!module) ADD_FAILURE() << error;
-  }
-};
-
-HostEnvironment& Host() {
-  static HostEnvironment host;
-  return host;
-}
+using test::Host;
+using test::NoticeAnswerer;
 
 VARIANT Text(const std::string& utf8) {
   return MakeBstr(Utf8ToUtf16(utf8));
@@ -70,24 +55,6 @@ const std::string kNgf =
 const std::string kTagged =
     "(;EV[Tagged Cup]PB[Kim]PW[Lee]DT[2002];B[pd]C[first move];W[dp];B[pp])";
 const std::string kOtherTagged = "(;EV[Other]TC[old summary];B[aa]C[old comment])";
-
-// Closes every notice that opens, keeping its text.
-class NoticeAnswerer {
- public:
-  NoticeAnswerer() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts.push_back(box->text().toStdString());
-        box->done(QMessageBox::Ok);
-      }
-    });
-    timer_.start(20);
-  }
-  std::vector<std::string> texts;
-
- private:
-  QTimer timer_;
-};
 
 // A server with records and with the ways a download can go wrong.
 class AutomationTest : public ::testing::Test {
