@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
@@ -142,6 +143,26 @@ TEST_F(HostWindowTest, StoneSoundSettingReachesEveryControlAndIsKept) {
   app::THostWindow next(*Host().module, "1", {});
   EXPECT_FALSE(MenuAction(next, QStringLiteral("돌 소리(&S)"))->isChecked());
   sound->setChecked(true);
+}
+
+// The form owns turning its board; the menu sends the form's own shortcut.
+TEST_F(HostWindowTest, TurnBoardSendsTheFormsShortcutToTheForm) {
+  struct KeySpy : QObject {
+    std::vector<QKeyCombination> keys;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::KeyPress) {
+        keys.push_back(static_cast<QKeyEvent*>(event)->keyCombination());
+      }
+      return false;
+    }
+  } spy;
+  window_.Site().Form()->installEventFilter(&spy);
+  QAction* turn = MenuAction(window_, QStringLiteral("바둑판 180° 돌리기(&T)"));
+  ASSERT_NE(turn, nullptr);
+  turn->trigger();
+  window_.Site().Form()->removeEventFilter(&spy);
+  ASSERT_EQ(spy.keys.size(), 1u);
+  EXPECT_EQ(spy.keys[0], QKeyCombination(Qt::ControlModifier, Qt::Key_R));
 }
 
 TEST_F(HostWindowTest, PrintGoesThroughTheFormsPrintButtonAndItsRules) {
