@@ -80,7 +80,8 @@ int RunRender(const Args& args) {
   char name[] = "moyoscope";
   char* argv[] = {name, nullptr};
   QGuiApplication app(argc, argv);
-  platform::QtBitmapStore store;
+  // A picture of exactly --cell pixels a cell, whatever the screen's scale.
+  platform::QtBitmapStore store(":/artwork", 1);
   const QImage image = RenderRecordBoard(record, options, store);
   if (image.isNull()) {
     std::fputs("moyoscope render: the board pictures are missing\n", stderr);
