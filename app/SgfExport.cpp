@@ -2,21 +2,13 @@
 
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <system_error>
 
 #include "app/RecordFile.h"
+#include "record/SgfWriter.h"
 #include "record/TGameRecord.h"
 
 namespace moyo::app {
-namespace {
-
-// The record as SGF text; nothing while the program has no SGF writer.
-std::optional<std::string> RecordAsSgf(const TGameRecord&) {
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::string SaveRecordAsSgf(const std::filesystem::path& source, const std::string& level,
                             const std::filesystem::path& target) {
@@ -25,14 +17,13 @@ std::string SaveRecordAsSgf(const std::filesystem::path& source, const std::stri
       LoadRecordFile(source.string(), FormatOfName(source.filename().string()), level, *record);
   if (read.failed) return read.error;
   if (!read.show) return "the record cannot be read";
-  const std::optional<std::string> sgf = RecordAsSgf(*record);
-  if (!sgf) return "this build cannot write SGF yet";
+  const std::string sgf = WriteSgf(*record);
   // Written beside the target and then renamed over it, so a failed write
   // never leaves a half file in place of one the player had.
   std::filesystem::path partial = target;
   partial += ".part";
   std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-  out << *sgf;
+  out << sgf;
   out.close();
   std::error_code error;
   if (out) std::filesystem::rename(partial, target, error);

@@ -12,10 +12,14 @@
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/HostWindow.h"
+#include "app/RecordFile.h"
+#include "app/SgfExport.h"
 #include "platform/Text.h"
 #include "resources/Messages.h"
 #include "tests/app/HostFixture.h"
@@ -143,6 +147,35 @@ TEST_F(HostWindowTest, StoneSoundSettingReachesEveryControlAndIsKept) {
   app::THostWindow next(*Host().module, "1", {});
   EXPECT_FALSE(MenuAction(next, QStringLiteral("돌 소리(&S)"))->isChecked());
   sound->setChecked(true);
+}
+
+TEST_F(HostWindowTest, SaveAsSgfWritesTheRecordThatReadsBackTheSame) {
+  const std::filesystem::path target = files_.Path() / "out" / "first.sgf";
+  std::filesystem::create_directories(target.parent_path());
+  ASSERT_EQ(app::SaveRecordAsSgf(files_.Path() / "first.gib", "1", target), "");
+  EXPECT_FALSE(std::filesystem::exists(target.string() + ".part"));
+  auto original = std::make_unique<TGameRecord>();
+  auto again = std::make_unique<TGameRecord>();
+  ASSERT_FALSE(app::LoadRecordFile((files_.Path() / "first.gib").string(),
+                                   app::RecordFormat::Tagged, "1", *original)
+                   .failed);
+  ASSERT_FALSE(app::LoadRecordFile(target.string(), app::RecordFormat::Tagged, "1", *again).failed);
+  EXPECT_EQ(again->info.blackName, original->info.blackName);
+  EXPECT_EQ(again->info.whiteName, original->info.whiteName);
+  ASSERT_EQ(again->moveCount, original->moveCount);
+  for (int i = 0; i < original->moveCount; ++i) {
+    EXPECT_EQ(again->moves[i].x, original->moves[i].x) << i;
+    EXPECT_EQ(again->moves[i].y, original->moves[i].y) << i;
+  }
+
+  // A failed save leaves what was there: no record to read, no folder to write in.
+  files_.Write("kept.sgf", "the player's own");
+  EXPECT_NE(app::SaveRecordAsSgf(files_.Path() / "notes.txt", "1", files_.Path() / "kept.sgf"), "");
+  EXPECT_NE(
+      app::SaveRecordAsSgf(files_.Path() / "first.gib", "1", files_.Path() / "no-folder" / "x.sgf"),
+      "");
+  std::ifstream kept(files_.Path() / "kept.sgf");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "the player's own");
 }
 
 // The form owns turning its board; the menu sends the form's own shortcut.
