@@ -2,6 +2,7 @@
 // a host of the viewer control, as a web page or an application hosts it.
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -93,6 +94,17 @@ void AvoidAutolaunchedSessionBus() {
   }
 }
 
+// The headless platform warns that it cannot pass a window's size limits on,
+// which the host's main window always has; that is no news to anyone, so a
+// headless run keeps it out of its output.
+void QuietSizeHintWarning() {
+  static const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text == QLatin1String("This plugin does not support propagateSizeHints()")) return;
+        if (previous != nullptr) previous(type, context, text);
+      });
+}
+
 }  // namespace
 
 int RunView(const Args& args) {
@@ -113,6 +125,7 @@ int RunView(const Args& args) {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QApplication app(argc, argv);
   if (screenshot) AnswerNoticesAutomatically(app);
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) QuietSizeHintWarning();
 
   std::string error;
   const std::optional<std::filesystem::path> modulePath = ResolveControlModule(error);
