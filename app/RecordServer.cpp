@@ -88,6 +88,20 @@ void RecordServer::AddRoutes() {
   }
 }
 
+bool RecordServer::ServeWebBundle(const std::filesystem::path& folder) {
+  // Browsers compile a module while it streams in only when it comes as application/wasm.
+  for (const auto& [extension, type] : {std::pair{"js", "text/javascript; charset=utf-8"},
+                                        {"wasm", "application/wasm"},
+                                        {"html", "text/html; charset=utf-8"},
+                                        {"css", "text/css"},
+                                        {"png", "image/png"},
+                                        {"ttf", "font/ttf"},
+                                        {"woff2", "font/woff2"}}) {
+    server_->set_file_extension_and_mimetype_mapping(extension, type);
+  }
+  return server_->set_mount_point("/moyoscope/web", folder.string());
+}
+
 int RecordServer::Bind(const std::string& address, int port) {
   if (port == 0) return server_->bind_to_any_port(address.c_str());
   return server_->bind_to_port(address.c_str(), port) ? port : -1;

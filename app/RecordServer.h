@@ -19,6 +19,7 @@ namespace moyo::app {
 //   /moyoscope/getgibo.php?snum=N  ->  DIR/numbered/N.ngf, or a 200 body holding
 //                                      missingRecordBody for an unknown number
 //   /dizuze/gibo/NAME              ->  DIR/NAME (404 for names with "/" or "..")
+//   /moyoscope/web/...             ->  the web viewer's bundle, when one is given
 // Requests are answered concurrently, each logged as one line.
 class RecordServer {
  public:
@@ -29,6 +30,10 @@ class RecordServer {
   ~RecordServer();
   RecordServer(const RecordServer&) = delete;
   RecordServer& operator=(const RecordServer&) = delete;
+
+  // Also serves the files of folder (the web viewer's bundle) under
+  // /moyoscope/web/, each with its content type; false when folder is not one.
+  bool ServeWebBundle(const std::filesystem::path& folder);
 
   // Binds address and port (0 picks a free one); the bound port, or -1 on failure.
   int Bind(const std::string& address, int port);

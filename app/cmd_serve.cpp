@@ -16,7 +16,7 @@ namespace {
 constexpr int kDefaultPort = 8949;
 
 int ServeUsage() {
-  std::fputs("usage: moyoscope serve DIR [--port N] [--bind ADDR]\n", stderr);
+  std::fputs("usage: moyoscope serve DIR [--port N] [--bind ADDR] [--web BUNDLE]\n", stderr);
   return 2;
 }
 
@@ -37,6 +37,8 @@ bool ParsePort(const std::string& text, int& port) {
 int RunServe(const Args& args) {
   std::string folder;
   std::string address = "127.0.0.1";
+  // The web build's bundle of this source tree, unless another is named.
+  std::filesystem::path bundle = MOYO_WEB_BUNDLE;
   int port = kDefaultPort;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -45,6 +47,8 @@ int RunServe(const Args& args) {
       if (!ParsePort(args[++i], port)) return ServeUsage();
     } else if (arg == "--bind" && hasValue) {
       address = args[++i];
+    } else if (arg == "--web" && hasValue) {
+      bundle = args[++i];
     } else if (folder.empty() && !arg.starts_with("--")) {
       folder = arg;
     } else {
@@ -63,6 +67,7 @@ int RunServe(const Args& args) {
     const std::lock_guard lock(logMutex);
     std::fprintf(stderr, "%s\n", line.c_str());
   });
+  const bool web = server.ServeWebBundle(bundle);
   const int bound = server.Bind(address, port);
   if (bound < 0) {
     std::fprintf(stderr, "moyoscope serve: cannot listen on %s:%d\n", address.c_str(), port);
@@ -70,6 +75,12 @@ int RunServe(const Args& args) {
   }
   // The first line names the port, so a script that asked for port 0 can read it.
   std::printf("serving %s on http://%s:%d\n", folder.c_str(), address.c_str(), bound);
+  if (web) {
+    std::printf("web viewer on http://%s:%d/moyoscope/web/\n", address.c_str(), bound);
+  } else {
+    std::fprintf(stderr, "moyoscope serve: no web bundle at %s (build web/ first)\n",
+                 bundle.c_str());
+  }
   std::fflush(stdout);
   return server.Run() ? 0 : 1;
 }

@@ -3,54 +3,14 @@
 #include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
-#include <string_view>
 
+#include "platform/FontSubstitutes.h"
 #include "platform/Text.h"
 
 namespace moyo::platform {
-namespace {
-
-struct Substitute {
-  std::string_view face;  // UTF-8
-  const char* family;
-  bool hasHangul;
-};
-
-// The Windows faces of the original system and the free faces closest to them.
-constexpr Substitute kSubstitutes[] = {
-    {"굴림체", "NanumGothicCoding", true},
-    {"굴림", "NanumGothic", true},
-    {"돋음", "NanumGothic", true},
-    {"돋움", "NanumGothic", true},
-    {"돋움체", "NanumGothicCoding", true},
-    {"바탕", "NanumMyeongjo", true},
-    {"Times New Roman", "Liberation Serif", false},
-    {"MS Serif", "Liberation Serif", false},
-    {"MS Sans Serif", "Liberation Sans", false},
-    {"Arial", "Liberation Sans", false},
-    {"Courier New", "Liberation Mono", false},
-    {"Impact", "DejaVu Sans Condensed", false},
-};
-
-constexpr const char* kHangulFallback = "NanumGothic";
-
-const Substitute* FindSubstitute(std::string_view utf8Face) {
-  for (const Substitute& s : kSubstitutes) {
-    if (s.face == utf8Face) return &s;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 QString SubstituteFamily(const std::string& cp949Face, Charset charset) {
-  const std::string utf8 = Cp949ToUtf8(cp949Face);
-  const Substitute* s = FindSubstitute(utf8);
-  if (s == nullptr)
-    return charset == Charset::Hangul ? QString::fromLatin1(kHangulFallback)
-                                      : QString::fromStdString(utf8);
-  if (charset == Charset::Hangul && !s->hasHangul) return kHangulFallback;
-  return s->family;
+  return QString::fromStdString(SubstituteFamilyName(Cp949ToUtf8(cp949Face), charset));
 }
 
 QFont MakeQtFont(const FontSpec& wanted, int dotsPerInchY) {
@@ -59,10 +19,9 @@ QFont MakeQtFont(const FontSpec& wanted, int dotsPerInchY) {
   // Hangul text in a Latin face falls back to a Korean face, as Windows' font
   // linking does.
   QStringList families;
-  families << family << QString::fromLatin1(kHangulFallback);
+  families << family << QString::fromLatin1(kHangulFallbackFamily);
   font.setFamilies(families);
-  const bool impact = Cp949ToUtf8(wanted.face) == "Impact";
-  font.setBold((wanted.style & kBold) != 0 || impact);
+  font.setBold((wanted.style & kBold) != 0 || AlwaysBold(Cp949ToUtf8(wanted.face)));
   font.setItalic((wanted.style & kItalic) != 0);
   font.setUnderline((wanted.style & kUnderline) != 0);
   font.setStrikeOut((wanted.style & kStrikeOut) != 0);

@@ -1,0 +1,13 @@
+# cmake -DPICTURES=DIR -DBUNDLE=DIR -DDEMO=DIR -P Bundle.cmake: copies the board
+# pictures and the demo page beside the module.
+file(GLOB board_pictures ${PICTURES}/baseb.png ${PICTURES}/bedge.png ${PICTURES}/gedge.png
+     ${PICTURES}/[bw][sm][0-9]*.png)
+list(LENGTH board_pictures count)
+# Wood, two edges and four pictures for each cell size from 10 to 59.
+if(NOT count EQUAL 203)
+  message(FATAL_ERROR "expected 203 board pictures in ${PICTURES}, found ${count}: "
+                      "build the native tree's artwork first")
+endif()
+file(MAKE_DIRECTORY ${BUNDLE}/artwork)
+file(COPY ${board_pictures} DESTINATION ${BUNDLE}/artwork)
+file(COPY ${DEMO}/ DESTINATION ${BUNDLE})

@@ -1,0 +1,116 @@
+// <moyo-scope src="NAME-or-URL" level="L" news="URL">: the viewer in a page.
+// Servers come from the attributes record-server and web-server, else from
+// window.MoyoscopeConfig = { recordServer, webServer }, else the page's own host.
+// Events: create, destroy, paint, keypress (detail.key may be replaced);
+// click and dblclick are the element's own.
+class MoyoScopeElement extends HTMLElement {
+  static get observedAttributes() { return ['src', 'level', 'news']; }
+
+  constructor() {
+    super();
+    this.root = this.attachShadow({ mode: 'open' });
+    this.root.innerHTML = `<style>${MoyoScopeElement.style}</style><div class="view"></div>`;
+    this.view = null;
+    this.news = '';
+    this.ready = null;
+    this.root.addEventListener('keypress', (event) => event.stopPropagation());
+    this.addEventListener('keydown', (event) => this.key(event));
+  }
+
+  connectedCallback() {
+    if (!this.hasAttribute('tabindex')) this.tabIndex = 0;
+    this.ready = this.ready || MoyoLoader.module().then(async (module) => {
+      const host = this.root.querySelector('.view');
+      this.view = new MoyoBoardView(module, host, Number(this.getAttribute('cell')) || 26);
+      await this.view.setCell(this.view.cell);
+      this.fire('create');
+      this.fire('paint');
+    });
+    const src = this.getAttribute('src');
+    if (src) this.getFile(src, this.getAttribute('level') || '').catch(() => {});
+    if (this.getAttribute('news')) this.News = this.getAttribute('news');
+  }
+
+  disconnectedCallback() {
+    if (!this.view) return;
+    this.fire('destroy');
+    this.view.destroy();
+    this.view = null;
+    this.ready = null;
+  }
+
+  attributeChangedCallback(name, before, after) {
+    if (!this.isConnected || before === after) return;
+    if (name === 'src' && after) this.getFile(after, this.getAttribute('level') || '').catch(() => {});
+    if (name === 'news') this.News = after || '';
+  }
+
+  get News() { return undefined; }
+  set News(address) {
+    if (!address) return;
+    this.news = String(address);
+  }
+
+  config(attribute, key) {
+    const global = window.MoyoscopeConfig || {};
+    return this.getAttribute(attribute) || global[key] || location.host;
+  }
+
+  // Downloads and shows a record; resolves once it is on the board, rejects
+  // (leaving the board as it was) when the download or the read fails.
+  async getFile(fileName, level = '') {
+    await this.ready;
+    const module = this.view.module;
+    const args = [String(fileName), String(level), this.config('record-server', 'recordServer'),
+                  this.config('web-server', 'webServer')].map((t) => MoyoLoader.withString(module, t));
+    const [kind, url] = module.UTF8ToString(module._moyo_record_road(...args)).split('\n');
+    args.forEach((p) => module._free(p));
+    this.setAttribute('loading', '');
+    try {
+      const response = await fetch(url);
+      if (!response.ok) throw new Error(`${url}: ${response.status}`);
+      const body = new Uint8Array(await response.arrayBuffer());
+      if (!this.view) throw new Error('the viewer is gone');
+      const result = this.view.load(body, kind, String(level));
+      // Message 7 of the table: no record of that number.
+      if (result === 3) throw new Error(module.UTF8ToString(module._moyo_message(7)));
+      if (result !== 0) throw new Error(`${url}: not a record the viewer can show`);
+      this.fire('paint');
+    } finally {
+      this.removeAttribute('loading');
+    }
+  }
+
+  // The move on the board and the line's last move, for pages and tests.
+  get move() { return this.view ? this.view.move : 0; }
+  get lastMove() { return this.view ? this.view.lastMove : 0; }
+  step(delta) { this.view.step(delta); this.fire('paint'); }
+  goTo(move) { this.view.goTo(move); this.fire('paint'); }
+
+  key(event) {
+    if (!this.view || event.key.length !== 1 && !event.key.startsWith('Arrow')) return;
+    const detail = { key: event.key };
+    this.fire('keypress', detail);
+    const steps = { ArrowRight: 1, ArrowLeft: -1, ArrowUp: -5, ArrowDown: 5 };
+    if (detail.key in steps) {
+      event.preventDefault();
+      this.step(steps[detail.key]);
+    }
+  }
+
+  fire(name, detail) {
+    this.dispatchEvent(new CustomEvent(name, { detail }));
+  }
+}
+
+MoyoScopeElement.style = `
+  :host { display: inline-block; position: relative; font: 12px NanumGothic, sans-serif;
+          background: #e5e5e5; padding: 4px; }
+  :host([loading]) .board { opacity: 0.6; }
+  .board { display: block; image-rendering: pixelated; }
+  .title { font-weight: bold; }
+  .info, .comment { white-space: pre-wrap; }
+  .nav button { min-width: 2.5em; }
+`;
+
+if (!customElements.get('moyo-scope')) customElements.define('moyo-scope', MoyoScopeElement);

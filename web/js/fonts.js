@@ -1,0 +1,105 @@
+// Text for the module's painters, measured and drawn by a 2D canvas with the
+// fonts served beside the module, so board labels and numbers use the same
+// faces as the desktop. Glyph coverage is cached per font and text: a board
+// draws the same numbers again and again.
+const MoyoFonts = (() => {
+  const files = {
+    'Liberation Serif': 'LiberationSerif-Regular.woff2',
+    'Liberation Sans': 'LiberationSans-Regular.woff2',
+    'DejaVu Sans Condensed': 'DejaVuSansCondensed-Bold.woff2',
+    'NanumGothic': 'NanumGothic.woff2',
+    'NanumGothicCoding': 'NanumGothicCoding.woff2',
+  };
+  const bold = { 'DejaVu Sans Condensed': true };
+  const kBold = 1, kItalic = 2;
+
+  // Registers every face and waits until each can be drawn.
+  async function load(base) {
+    const faces = Object.entries(files).map(([family, file]) => {
+      const face = new FontFace(family, `url(${base}fonts/${file})`,
+                                { weight: bold[family] ? 'bold' : 'normal' });
+      document.fonts.add(face);
+      return face.load();
+    });
+    await Promise.all(faces);
+  }
+
+  function css(family, pixels, style) {
+    return `${style & kItalic ? 'italic ' : ''}${style & kBold ? 'bold ' : ''}${pixels}px ` +
+           `"${family}", "NanumGothic"`;
+  }
+
+  const scratch = document.createElement('canvas');
+  const context = scratch.getContext('2d', { willReadFrequently: true });
+  const metrics = new Map();
+  const glyphs = new Map();
+
+  function measure(font, text) {
+    const key = font + '\n' + text;
+    let m = metrics.get(key);
+    if (!m) {
+      context.font = font;
+      const t = context.measureText(text);
+      const ascent = Math.round(t.fontBoundingBoxAscent);
+      m = { width: Math.round(t.width), height: ascent + Math.round(t.fontBoundingBoxDescent),
+            ascent, left: Math.ceil(t.actualBoundingBoxLeft),
+            right: Math.ceil(t.actualBoundingBoxRight) };
+      metrics.set(key, m);
+    }
+    return m;
+  }
+
+  // The coverage (0..255 a pixel) of text in font, with its box.
+  function coverage(font, text) {
+    const key = font + '\n' + text;
+    let g = glyphs.get(key);
+    if (g) return g;
+    const m = measure(font, text);
+    const left = Math.max(0, m.left);
+    const width = Math.max(1, left + Math.max(m.width, m.right) + 1);
+    const height = Math.max(1, m.height);
+    scratch.width = width;
+    scratch.height = height;
+    context.clearRect(0, 0, width, height);
+    context.font = font;
+    context.fillStyle = '#fff';
+    context.textBaseline = 'alphabetic';
+    context.fillText(text, left, m.ascent);
+    const rgba = context.getImageData(0, 0, width, height).data;
+    const alpha = new Uint8Array(width * height);
+    for (let i = 0; i < alpha.length; ++i) alpha[i] = rgba[i * 4 + 3];
+    g = { alpha, width, height, left };
+    glyphs.set(key, g);
+    return g;
+  }
+
+  // The painters' side of the module's text calls (see JsTextPainter).
+  function painterFor(module) {
+    return {
+      extent(family, pixels, style, text) {
+        const m = measure(css(family, pixels, style), text);
+        return (Math.min(m.width, 0x7fff) << 16) | Math.min(m.height, 0xffff);
+      },
+      draw(ptr, width, height, x, y, family, pixels, style, text, rgb) {
+        const g = coverage(css(family, pixels, style), text);
+        const heap = module.HEAPU8;
+        const ink = [(rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255];
+        for (let row = 0; row < g.height; ++row) {
+          const py = y + row;
+          if (py < 0 || py >= height) continue;
+          for (let col = 0; col < g.width; ++col) {
+            const px = x - g.left + col;
+            const a = g.alpha[row * g.width + col];
+            if (a === 0 || px < 0 || px >= width) continue;
+            const at = ptr + (py * width + px) * 4;
+            for (let c = 0; c < 3; ++c) {
+              heap[at + c] = (ink[c] * a + heap[at + c] * (255 - a) + 127) / 255;
+            }
+          }
+        }
+      },
+    };
+  }
+
+  return { load, painterFor };
+})();

@@ -1,0 +1,57 @@
+// What every browser test needs: `moyoscope serve` on 127.0.0.1 with an
+// ephemeral port, and Debian's chromium driven by playwright-core (never a
+// downloaded browser), each started fresh and stopped afterwards.
+import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const root = resolve(import.meta.dirname, '../..');
+export const build = resolve(root, process.env.MOYO_BUILD || 'build');
+export const program = join(build, 'app/moyoscope');
+export const bundle = resolve(root, process.env.MOYO_WEB_BUILD || 'build-web', 'bundle');
+
+// Serves folder (and the bundle); resolves to { origin, stop }.
+export function serve(folder) {
+  const child = spawn(program, ['serve', folder, '--port', '0', '--web', bundle],
+                      { stdio: ['ignore', 'pipe', 'pipe'] });
+  child.stderr.resume();
+  return new Promise((done, fail) => {
+    let text = '';
+    child.on('error', fail);
+    child.on('exit', (code) => fail(new Error(`moyoscope serve ended with ${code}`)));
+    child.stdout.on('data', (chunk) => {
+      text += chunk;
+      const match = /on (http:\/\/127\.0\.0\.1:\d+)\n/.exec(text);
+      if (!match) return;
+      child.removeAllListeners('exit');
+      done({
+        origin: match[1],
+        stop: () => new Promise((ended) => {
+          child.once('exit', ended);
+          child.kill('SIGTERM');
+        }),
+      });
+    });
+  });
+}
+
+// A headless chromium with a fresh profile of its own (playwright passes it as
+// --user-data-dir); close() also removes the profile.
+export async function browser() {
+  const profile = mkdtempSync(join(tmpdir(), 'moyo-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+  });
+  return {
+    context,
+    close: async () => {
+      await context.close();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
