@@ -99,7 +99,7 @@ class MoyoScopeElement extends HTMLElement {
   }
 
   fire(name, detail) {
-    this.dispatchEvent(new CustomEvent(name, { detail }));
+    this.dispatchEvent(new CustomEvent(name, { detail, bubbles: true, composed: true }));
   }
 }
 
