@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <httplib.h>
+
 #include "app/RecordServer.h"
 #include "platform/curl/CurlHttpClient.h"
 #include "tests/app/TempFolder.h"
@@ -95,6 +97,45 @@ TEST_F(RecordServerTest, AnswersConcurrentRequestsAndLogsEachOnce) {
   ASSERT_EQ(log_.size(), 8u);
   EXPECT_NE(log_[0].find("GET /dizuze/gibo/lee-sedol.gib"), std::string::npos) << log_[0];
   EXPECT_NE(log_[0].find(" 200 "), std::string::npos) << log_[0];
+}
+
+TEST(RecordServerWebBundle, ServesTheBundleWithContentTypesBrowsersRequire) {
+  test::TempFolder records, bundle;
+  bundle.Write("moyoscope.js", "// script");
+  bundle.Write("moyoscope.wasm", std::string("\0asm", 4));
+  bundle.Write("index.html", "<!DOCTYPE html>");
+  bundle.Write("fonts/NanumGothic.woff2", "wOF2");
+  bundle.Write("artwork/bs26.png", "\x89PNG");
+  records.Write("game.gib", "(;EV[Cup])");
+  RecordServer server(records.Path(), kNoRecord);
+  ASSERT_TRUE(server.ServeWebBundle(bundle.Path()));
+  EXPECT_FALSE(RecordServer(records.Path(), kNoRecord).ServeWebBundle(bundle.Path() / "none"));
+  const int port = server.Bind("127.0.0.1", 0);
+  ASSERT_GT(port, 0);
+  server.Start();
+
+  httplib::Client client("127.0.0.1", port);
+  struct Case {
+    const char* path;
+    const char* type;
+  };
+  // Streaming compilation of a module needs exactly application/wasm.
+  for (const Case& c : {Case{"/moyoscope/web/moyoscope.wasm", "application/wasm"},
+                        Case{"/moyoscope/web/moyoscope.js", "text/javascript; charset=utf-8"},
+                        Case{"/moyoscope/web/", "text/html; charset=utf-8"},
+                        Case{"/moyoscope/web/fonts/NanumGothic.woff2", "font/woff2"},
+                        Case{"/moyoscope/web/artwork/bs26.png", "image/png"}}) {
+    const auto answer = client.Get(c.path);
+    ASSERT_TRUE(answer) << c.path;
+    EXPECT_EQ(answer->status, 200) << c.path;
+    EXPECT_EQ(answer->get_header_value("Content-Type"), c.type) << c.path;
+  }
+  EXPECT_EQ(client.Get("/moyoscope/web/moyoscope.wasm")->body, std::string("\0asm", 4));
+  // The record roads are unchanged beside it, and nothing leaves the bundle.
+  EXPECT_EQ(client.Get("/dizuze/gibo/game.gib")->body, "(;EV[Cup])");
+  EXPECT_EQ(client.Get("/moyoscope/web/../web/index.html")->status, 404);
+  EXPECT_EQ(client.Get("/moyoscope/web/missing.js")->status, 404);
+  server.Stop();
 }
 
 TEST(RecordServerNames, OnlyPlainFileNamesAreServable) {

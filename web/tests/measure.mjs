@@ -1,0 +1,65 @@
+// Figures of the web viewer (not a test; nothing here is asserted):
+//   node measure.mjs
+// gzip transfer sizes of the bundle, DOMContentLoaded to the first painted move
+// of a 255-move record from `moyoscope serve` on loopback, and one forward step
+// with painting, in headless chromium.
+import { readFileSync, readdirSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { browser, bundle, root, serve } from './harness.mjs';
+
+const gz = (file) => gzipSync(readFileSync(join(bundle, file)), { level: 9 }).length;
+const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+const sum = (files) => files.reduce((total, file) => total + gz(file), 0);
+
+const script = gz('moyoscope.js');
+const module = gz('moyoscope.wasm');
+const boardPictures = ['baseb', 'bedge', 'gedge', 'bs26', 'ws26', 'bm26', 'wm26']
+  .map((name) => `artwork/${name}.png`);
+const allPictures = readdirSync(join(bundle, 'artwork')).map((name) => `artwork/${name}`);
+const fonts = readdirSync(join(bundle, 'fonts')).map((name) => `fonts/${name}`);
+console.log(`script ${kb(script)}, module ${kb(module)}`);
+console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 pictures ${kb(sum(allPictures))}`);
+console.log(`fonts ${kb(sum(fonts))} (${fonts.map((f) => `${f.slice(6)} ${kb(gz(f))}`).join(', ')})`);
+console.log(`element without fonts ${kb(script + module + sum(boardPictures))}, ` +
+            `with fonts ${kb(script + module + sum(boardPictures) + sum(fonts))}`);
+
+const page = `<!DOCTYPE html><meta charset="utf-8"><script src="moyoscope.js"></script>
+<script>
+  window.figures = {};
+  document.addEventListener('DOMContentLoaded', () => { figures.ready = performance.now(); });
+  document.addEventListener('paint', (event) => {
+    if (event.target.lastMove > 0 && !figures.painted) figures.painted = performance.now();
+  });
+</script>
+<moyo-scope src="selfplay-commented-ko-fight.gib" level="1"></moyo-scope>`;
+
+const server = await serve(join(root, 'samples'));
+const chromium = await browser();
+try {
+  const tab = await chromium.context.newPage();
+  await tab.route('**/moyoscope/web/measure.html',
+                  (route) => route.fulfill({ contentType: 'text/html', body: page }));
+  for (const visit of ['first visit', 'second visit (cached)']) {
+    await tab.goto(`${server.origin}/moyoscope/web/measure.html`);
+    await tab.waitForFunction(() => window.figures.painted);
+    const f = await tab.evaluate(() => window.figures);
+    console.log(`${visit}: DOMContentLoaded to the first move painted ${(f.painted - f.ready).toFixed(1)} ms`);
+  }
+  const step = await tab.evaluate(() => {
+    const e = document.querySelector('moyo-scope');
+    const rounds = 5;
+    let total = 0;
+    for (let r = 0; r < rounds; ++r) {
+      e.goTo(0);
+      const start = performance.now();
+      for (let i = 0; i < 255; ++i) e.step(1);
+      total += performance.now() - start;
+    }
+    return total / (rounds * 255);
+  });
+  console.log(`one forward step with painting: ${step.toFixed(3)} ms (mean of 5 x 255 steps)`);
+} finally {
+  await chromium.close();
+  await server.stop();
+}
