@@ -46,7 +46,7 @@ class MoyoBoardView {
 
   // Sizes the board to the cell size once its stone pictures are here.
   async setCell(cell) {
-    await MoyoLoader.stones(this.module, cell);
+    await MoyoLoader.pictures(this.module, cell);
     this.cell = cell;
     if (!this.module._moyo_viewer_set_cell(this.viewer, cell, 20)) {
       throw new Error('the board pictures are missing');

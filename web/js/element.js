@@ -19,10 +19,12 @@ class MoyoScopeElement extends HTMLElement {
 
   connectedCallback() {
     if (!this.hasAttribute('tabindex')) this.tabIndex = 0;
+    const cell = Number(this.getAttribute('cell')) || 26;
+    MoyoLoader.prefetch(cell);
     this.ready = this.ready || MoyoLoader.module().then(async (module) => {
       const host = this.root.querySelector('.view');
-      this.view = new MoyoBoardView(module, host, Number(this.getAttribute('cell')) || 26);
-      await this.view.setCell(this.view.cell);
+      this.view = new MoyoBoardView(module, host, cell);
+      await this.view.setCell(cell);
       this.fire('create');
       this.fire('paint');
     });
@@ -59,8 +61,8 @@ class MoyoScopeElement extends HTMLElement {
   // Downloads and shows a record; resolves once it is on the board, rejects
   // (leaving the board as it was) when the download or the read fails.
   async getFile(fileName, level = '') {
-    await this.ready;
-    const module = this.view.module;
+    // The download runs while the board is still being set up.
+    const module = await MoyoLoader.module();
     const args = [String(fileName), String(level), this.config('record-server', 'recordServer'),
                   this.config('web-server', 'webServer')].map((t) => MoyoLoader.withString(module, t));
     const [kind, url] = module.UTF8ToString(module._moyo_record_road(...args)).split('\n');
@@ -70,6 +72,7 @@ class MoyoScopeElement extends HTMLElement {
       const response = await fetch(url);
       if (!response.ok) throw new Error(`${url}: ${response.status}`);
       const body = new Uint8Array(await response.arrayBuffer());
+      await this.ready;
       if (!this.view) throw new Error('the viewer is gone');
       const result = this.view.load(body, kind, String(level));
       // Message 7 of the table: no record of that number.

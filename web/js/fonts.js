@@ -3,30 +3,37 @@
 // faces as the desktop. Glyph coverage is cached per font and text: a board
 // draws the same numbers again and again.
 const MoyoFonts = (() => {
-  const files = {
+  // The painters' faces, small cuts holding what the board writes, under names
+  // of their own; the page's text gets the Korean faces whole, on first use.
+  const boardFiles = {
     'Liberation Serif': 'LiberationSerif-Regular.woff2',
     'Liberation Sans': 'LiberationSans-Regular.woff2',
     'DejaVu Sans Condensed': 'DejaVuSansCondensed-Bold.woff2',
-    'NanumGothic': 'NanumGothic.woff2',
-    'NanumGothicCoding': 'NanumGothicCoding.woff2',
+    'NanumGothic': 'NanumGothic-board.woff2',
+    'NanumGothicCoding': 'NanumGothicCoding-board.woff2',
   };
+  const pageFiles = { 'NanumGothic': 'NanumGothic.woff2',
+                      'NanumGothicCoding': 'NanumGothicCoding.woff2' };
   const bold = { 'DejaVu Sans Condensed': true };
   const kBold = 1, kItalic = 2;
+  const boardName = (family) => `moyo ${family}`;
 
-  // Registers every face and waits until each can be drawn.
+  // Registers every face and waits until the board's can be drawn.
   async function load(base) {
-    const faces = Object.entries(files).map(([family, file]) => {
-      const face = new FontFace(family, `url(${base}fonts/${file})`,
+    for (const [family, file] of Object.entries(pageFiles)) {
+      document.fonts.add(new FontFace(family, `url(${base}fonts/${file})`));
+    }
+    await Promise.all(Object.entries(boardFiles).map(([family, file]) => {
+      const face = new FontFace(boardName(family), `url(${base}fonts/${file})`,
                                 { weight: bold[family] ? 'bold' : 'normal' });
       document.fonts.add(face);
       return face.load();
-    });
-    await Promise.all(faces);
+    }));
   }
 
   function css(family, pixels, style) {
     return `${style & kItalic ? 'italic ' : ''}${style & kBold ? 'bold ' : ''}${pixels}px ` +
-           `"${family}", "NanumGothic"`;
+           `"${boardName(family)}", "${boardName('NanumGothic')}"`;
   }
 
   const scratch = document.createElement('canvas');

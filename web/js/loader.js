@@ -1,10 +1,13 @@
 // Loads the module, the fonts and the board pictures once for every element
-// on the page, from the folder this script was loaded from.
+// on the page, from the folder this script was loaded from. Downloads start
+// at once and run side by side; only handing a picture to the module waits
+// for the module.
 const MoyoLoader = (() => {
   const script = document.currentScript;
   const base = script ? script.src.replace(/[^/]*$/, '') : './';
   let ready = null;
-  const pictures = new Map();  // name -> Promise, each picture fetched once
+  const decoded = new Map();  // name -> Promise of ImageData, each picture fetched once
+  const added = new Map();    // name -> Promise, each picture handed over once
 
   async function decode(url) {
     const response = await fetch(url);
@@ -22,11 +25,15 @@ const MoyoLoader = (() => {
     return context.getImageData(0, 0, bitmap.width, bitmap.height);
   }
 
-  function picture(module, name) {
-    if (!pictures.has(name)) {
-      pictures.set(name, decode(`${base}artwork/${name}.png`).then((image) => {
-        const bytes = image.data.length;
-        const ptr = module._malloc(bytes);
+  function fetchPicture(name) {
+    if (!decoded.has(name)) decoded.set(name, decode(`${base}artwork/${name}.png`));
+    return decoded.get(name);
+  }
+
+  function addPicture(module, name) {
+    if (!added.has(name)) {
+      added.set(name, fetchPicture(name).then((image) => {
+        const ptr = module._malloc(image.data.length);
         module.HEAPU8.set(image.data, ptr);
         const namePtr = withString(module, name);
         module._moyo_artwork_add(namePtr, image.width, image.height, ptr);
@@ -34,7 +41,7 @@ const MoyoLoader = (() => {
         module._free(ptr);
       }));
     }
-    return pictures.get(name);
+    return added.get(name);
   }
 
   // A NUL-terminated UTF-8 copy of text in the module's memory; the caller frees it.
@@ -45,7 +52,14 @@ const MoyoLoader = (() => {
     return ptr;
   }
 
-  // The module with the fonts and the board's wood and edges in place.
+  // The pictures of a board of that cell size: wood, edges and, for 10 to 59
+  // pixels, the four stone pictures (other sizes draw circles).
+  function boardPictures(cell) {
+    const stones = cell >= 10 && cell <= 59 ? ['bs', 'ws', 'bm', 'wm'].map((k) => k + cell) : [];
+    return ['baseb', 'bedge', 'gedge', ...stones];
+  }
+
+  // The module with the board's fonts in place.
   function module() {
     if (!ready) {
       ready = (async () => {
@@ -54,18 +68,23 @@ const MoyoLoader = (() => {
         settings.moyoText = MoyoFonts.painterFor(settings);
         const fonts = MoyoFonts.load(base);
         const instance = await createMoyoscopeModule(settings);
-        await Promise.all([fonts, ...['baseb', 'bedge', 'gedge'].map((n) => picture(instance, n))]);
+        await fonts;
         return instance;
       })();
     }
     return ready;
   }
 
-  // The four stone pictures of a cell size (10 to 59 pixels; others draw circles).
-  function stones(instance, cell) {
-    if (cell < 10 || cell > 59) return Promise.resolve();
-    return Promise.all(['bs', 'ws', 'bm', 'wm'].map((k) => picture(instance, k + cell)));
+  // Starts downloading what a board of that cell size needs.
+  function prefetch(cell) {
+    module();
+    boardPictures(cell).forEach(fetchPicture);
   }
 
-  return { module, stones, withString, base };
+  // Resolves once the module holds every picture of a board of that cell size.
+  function pictures(instance, cell) {
+    return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
+  }
+
+  return { module, prefetch, pictures, withString, base };
 })();
