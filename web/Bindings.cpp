@@ -27,10 +27,14 @@ moyo::web::JsTextPainter& Text() {
 }
 
 // The last text handed to the page; valid until the next call that returns one.
-const char* Hand(std::string text) {
+std::string& Kept() {
   static std::string kept;
-  kept = std::move(text);
-  return kept.c_str();
+  return kept;
+}
+
+const char* Hand(std::string text) {
+  Kept() = std::move(text);
+  return Kept().c_str();
 }
 
 const char* HandCp949(const std::string& cp949) {
@@ -162,6 +166,14 @@ EMSCRIPTEN_KEEPALIVE const char* moyo_viewer_text(BoardViewer* viewer, int which
       if (which >= 1 && which <= 6) return HandCp949(t.infoLines[which - 1]);
       return Hand("");
   }
+}
+
+// The question-and-answer text as the file "qna.NGF" holds it (CP949 bytes,
+// not NUL-terminated); its length goes to *length.
+EMSCRIPTEN_KEEPALIVE const char* moyo_viewer_qna(BoardViewer* viewer, int* length) {
+  const char* bytes = Hand(viewer->QnaText());
+  *length = static_cast<int>(Kept().size());
+  return bytes;
 }
 
 }  // extern "C"

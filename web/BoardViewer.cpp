@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "record/NgfReader.h"
+#include "record/QnaExport.h"
 #include "record/TaggedReader.h"
 #include "resources/artwork/ArtworkNames.h"
 
@@ -75,6 +76,10 @@ std::string BoardViewer::Comment() const {
     text += entry.text;
   }
   return text;
+}
+
+std::string BoardViewer::QnaText() const {
+  return moyo::QnaText(*record_, board_.MoveCount());
 }
 
 void BoardViewer::BoardCleared() {

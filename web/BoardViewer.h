@@ -52,6 +52,9 @@ class BoardViewer : private TRecordView {
   // The commentary of the move on the board (CP949), items separated by line breaks.
   std::string Comment() const;
 
+  // The question-and-answer text (CP949) of the game up to the move on the board.
+  std::string QnaText() const;
+
   RgbaPaintBox& PaintBox() { return box_; }
 
  private:

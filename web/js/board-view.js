@@ -112,6 +112,14 @@ class MoyoBoardView {
     this.comment.textContent = this.text(13);
   }
 
+  // The question-and-answer text up to the move on the board, as CP949 bytes.
+  qna() {
+    const m = this.module;
+    const ptr = m._moyo_viewer_qna(this.viewer, this.dirty);
+    const length = m.HEAP32[this.dirty >> 2];
+    return m.HEAPU8.slice(ptr, ptr + length);
+  }
+
   destroy() {
     this.module._moyo_viewer_delete(this.viewer);
     this.module._free(this.dirty);

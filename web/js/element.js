@@ -84,6 +84,22 @@ class MoyoScopeElement extends HTMLElement {
     }
   }
 
+  // The game up to the move on the board as the question-and-answer file: offered
+  // to the user as "qna.NGF" (the browser decides whether to keep it). "yes"
+  // once offered, "no" without a record.
+  goQNA() {
+    if (!this.view || this.view.lastMove === 0) return 'no';
+    const bytes = this.view.qna();
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    link.download = 'qna.NGF';
+    this.root.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+    return 'yes';
+  }
+
   // The move on the board and the line's last move, for pages and tests.
   get move() { return this.view ? this.view.move : 0; }
   get lastMove() { return this.view ? this.view.lastMove : 0; }

@@ -2,10 +2,11 @@
 // every road, navigation, two elements on one page, and record texts kept as text.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { browser, root, serve } from './harness.mjs';
+import { browser, program, root, serve } from './harness.mjs';
 
 let folder, server, chromium, page;
 
@@ -124,6 +125,20 @@ test('a failed load rejects and leaves the element as it was', async () => {
   const refused = await away.evaluate((e) => e.getFile('selfplay-commented-ko-fight.gib', '1')
     .then(() => 'resolved', () => 'rejected'));
   assert.equal(refused, 'rejected');
+});
+
+test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writes it', async () => {
+  const e = await element();
+  assert.equal(await e.evaluate((e) => e.goQNA()), 'no');
+  await e.evaluate((e) => e.getFile('selfplay-commented-ko-fight.gib', '1').then(() => e.goTo(120)));
+  const [download, answer] = await Promise.all([page.waitForEvent('download'),
+                                                e.evaluate((e) => e.goQNA())]);
+  assert.equal(answer, 'yes');
+  assert.equal(download.suggestedFilename(), 'qna.NGF');
+  const desktop = join(folder, 'desktop-qna.NGF');
+  execFileSync(program, ['qna', join(folder, 'selfplay-commented-ko-fight.gib'), '--moves', '120',
+                         '-o', desktop]);
+  assert.deepEqual(readFileSync(await download.path()), readFileSync(desktop));
 });
 
 test('record texts are shown as text, never run as markup', async () => {
