@@ -33,6 +33,10 @@ class MoyoBoardView {
     frame.appendChild(nav);
     this.info = this.line(frame, 'info');
     this.comment = this.line(frame, 'comment');
+    this.news = document.createElement('iframe');
+    this.news.className = 'news';
+    this.news.hidden = true;
+    frame.appendChild(this.news);
     root.appendChild(frame);
     this.context = this.canvas.getContext('2d');
   }
@@ -110,6 +114,14 @@ class MoyoBoardView {
     this.info.textContent = [1, 2, 3, 4, 5, 6].map((i) => this.text(i)).join('\n');
     this.moveLabel.textContent = `${this.move} / ${this.lastMove}`;
     this.comment.textContent = this.text(13);
+  }
+
+  // Opens the news panel on address (http or https only).
+  showNews(address) {
+    const url = new URL(address, location.href);
+    if (url.protocol !== 'http:' && url.protocol !== 'https:') return;
+    this.news.src = url.href;
+    this.news.hidden = false;
   }
 
   // The question-and-answer text up to the move on the board, as CP949 bytes.

@@ -47,10 +47,13 @@ class MoyoScopeElement extends HTMLElement {
     if (name === 'news') this.News = after || '';
   }
 
+  // Opens the news panel on the address; an empty text changes nothing, and
+  // reading it gives nothing back, as the control's property does.
   get News() { return undefined; }
   set News(address) {
     if (!address) return;
     this.news = String(address);
+    if (this.ready) this.ready.then(() => this.view?.showNews(this.news));
   }
 
   config(attribute, key) {
@@ -130,6 +133,7 @@ MoyoScopeElement.style = `
   .title { font-weight: bold; }
   .info, .comment { white-space: pre-wrap; }
   .nav button { min-width: 2.5em; }
+  .news { display: block; width: 100%; height: 165px; border: 1px solid #999; }
 `;
 
 if (!customElements.get('moyo-scope')) customElements.define('moyo-scope', MoyoScopeElement);

@@ -141,6 +141,20 @@ test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writ
   assert.deepEqual(readFileSync(await download.path()), readFileSync(desktop));
 });
 
+test('the news attribute opens the news panel on http addresses only', async () => {
+  const news = `${server.origin}/dizuze/gibo/markup.gib`;
+  const e = await element({ news });
+  await page.waitForFunction((e) => !e.shadowRoot.querySelector('.news').hidden, e);
+  assert.equal(await e.evaluate((e) => e.shadowRoot.querySelector('.news').src), news);
+  assert.equal(await e.evaluate((e) => e.News), undefined);
+  const kept = await e.evaluate((e) => {
+    e.News = 'javascript:window.hacked=3';
+    e.News = '';
+    return new Promise((done) => setTimeout(() => done(e.shadowRoot.querySelector('.news').src), 50));
+  });
+  assert.equal(kept, news);
+});
+
 test('record texts are shown as text, never run as markup', async () => {
   const e = await element({ src: 'markup.gib', level: '1' });
   await page.waitForFunction((e) => e.lastMove === 2, e);
