@@ -1,8 +1,10 @@
 // <moyo-scope src="NAME-or-URL" level="L" news="URL">: the viewer in a page.
 // Servers come from the attributes record-server and web-server, else from
 // window.MoyoscopeConfig = { recordServer, webServer }, else the page's own host.
-// Events: create, destroy, paint, keypress (detail.key may be replaced);
-// click and dblclick are the element's own.
+// The attribute cell sets the pixels a point (26 unless given).
+// Members: getFile(fileName, level) -> Promise, goQNA() -> "yes" or "no", News.
+// Events (bubbling out of the element): create, destroy, paint, keypress
+// (detail.key may be replaced); click and dblclick are the element's own.
 class MoyoScopeElement extends HTMLElement {
   static get observedAttributes() { return ['src', 'level', 'news']; }
 
