@@ -14,18 +14,15 @@
 #include "app/RecordFile.h"
 #include "platform/qt/QtBitmapStore.h"
 #include "resources/artwork/ArtworkNames.h"
+#include "tests/web/RgbaTestSupport.h"
 #include "web/BoardViewer.h"
 #include "web/WebArtwork.h"
 
 namespace moyo::web {
 namespace {
 
-class NoText : public TextPainter {
- public:
-  platform::Size Extent(const platform::FontSpec&, const std::string&) override { return {}; }
-  void Draw(RgbaImage&, int, int, const platform::FontSpec&, const std::string&,
-            platform::Rgb) override {}
-};
+using test::NoText;
+using test::ToRgba;
 
 std::string SamplePath(const std::string& name) {
   const char* root = std::getenv("MOYO_SOURCE_DIR");
@@ -35,16 +32,6 @@ std::string SamplePath(const std::string& name) {
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-RgbaImage ToRgba(const QImage& from) {
-  const QImage image = from.convertToFormat(QImage::Format_RGBA8888);
-  RgbaImage rgba;
-  rgba.Resize(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    std::copy_n(image.constScanLine(y), image.width() * 4, rgba.At(0, y));
-  }
-  return rgba;
 }
 
 // The first pixel, within the top-left width x height, where the two differ.

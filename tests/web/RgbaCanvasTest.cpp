@@ -9,20 +9,17 @@
 
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtCanvas.h"
+#include "tests/web/RgbaTestSupport.h"
 #include "web/RgbaCanvas.h"
 
 namespace moyo::web {
 namespace {
 
+using test::NoText;
+using test::ToRgba;
+
 using platform::Canvas;
 using platform::Rect;
-
-class NoText : public TextPainter {
- public:
-  platform::Size Extent(const platform::FontSpec&, const std::string&) override { return {}; }
-  void Draw(RgbaImage&, int, int, const platform::FontSpec&, const std::string&,
-            platform::Rgb) override {}
-};
 
 // A picture whose every pixel differs, so a shifted copy shows.
 QImage Pattern(int width, int height) {
@@ -31,15 +28,6 @@ QImage Pattern(int width, int height) {
     for (int x = 0; x < width; ++x)
       image.setPixel(x, y, qRgb(x * 17 % 256, y * 29 % 256, (x ^ y) * 7 % 256));
   return image;
-}
-
-RgbaImage ToRgba(const QImage& from) {
-  const QImage image = from.convertToFormat(QImage::Format_RGBA8888);
-  RgbaImage rgba;
-  rgba.Resize(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y)
-    std::copy_n(image.constScanLine(y), image.width() * 4, rgba.At(0, y));
-  return rgba;
 }
 
 // Draws with draw on a Qt canvas and on an RGBA canvas over the same 40 x 30
