@@ -125,6 +125,18 @@ test('a failed load rejects and leaves the element as it was', async () => {
   const refused = await away.evaluate((e) => e.getFile('selfplay-commented-ko-fight.gib', '1')
     .then(() => 'resolved', () => 'rejected'));
   assert.equal(refused, 'rejected');
+
+  // The page's configuration object names it for every element without the attribute.
+  const configured = await e.evaluate(async (e) => {
+    window.MoyoscopeConfig = { webServer: '127.0.0.1:9' };
+    try {
+      return await e.getFile('selfplay-commented-ko-fight.gib', '1').then(() => 'resolved',
+                                                                          () => 'rejected');
+    } finally {
+      delete window.MoyoscopeConfig;
+    }
+  });
+  assert.equal(configured, 'rejected');
 });
 
 test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writes it', async () => {
