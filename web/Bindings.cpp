@@ -110,6 +110,17 @@ EMSCRIPTEN_KEEPALIVE int moyo_viewer_goto(BoardViewer* viewer, int move) {
   return viewer->MoveNumber();
 }
 
+// A mouse press on the board picture: button 0 left, 1 middle, 2 right (the
+// page's numbering); returns the move shown afterwards.
+EMSCRIPTEN_KEEPALIVE int moyo_viewer_mouse(BoardViewer* viewer, int button, int x, int y) {
+  using moyo::platform::MouseButton;
+  viewer->MouseDown(button == 0   ? MouseButton::Left
+                    : button == 1 ? MouseButton::Middle
+                                  : MouseButton::Right,
+                    x, y);
+  return viewer->MoveNumber();
+}
+
 EMSCRIPTEN_KEEPALIVE int moyo_viewer_move(BoardViewer* viewer) {
   return viewer->MoveNumber();
 }

@@ -29,7 +29,12 @@ bool BoardViewer::SetCell(int cell, int margin) {
   const platform::Bitmap* wood = artwork_.Find(artwork::kBoardWood.name);
   const platform::Bitmap* edge = artwork_.Find(artwork::kBoardEdge.name);
   if (wood == nullptr || edge == nullptr || cell < 1) return false;
-  if (painter_ == nullptr) painter_ = std::make_unique<TZelGoPB>(box_, *wood, *edge);
+  if (painter_ == nullptr) {
+    painter_ = std::make_unique<TZelGoPB>(box_, *wood, *edge);
+    painter_->OnPointClick = [this](TZelGoPB&, platform::MouseButton button, unsigned, int, int) {
+      Step(button == platform::MouseButton::Left ? 1 : -1);
+    };
+  }
   if (cell >= artwork::kMinStoneCell && cell <= artwork::kMaxStoneCell) {
     painter_->SetStoneBitmaps(artwork_.Find(artwork::StoneName('b', false, cell)),
                               artwork_.Find(artwork::StoneName('w', false, cell)),
@@ -63,6 +68,10 @@ void BoardViewer::Step(int delta) {
 
 void BoardViewer::GoTo(int n) {
   Step(std::clamp(n, 0, board_.LastMove()) - board_.MoveCount());
+}
+
+void BoardViewer::MouseDown(platform::MouseButton button, int x, int y) {
+  if (box_.OnMouseDown) box_.OnMouseDown(button, platform::kShiftNone, x, y);
 }
 
 std::string BoardViewer::Comment() const {

@@ -45,6 +45,9 @@ class BoardViewer : private TRecordView {
   void Step(int delta);
   // Shows the position after move n of the main line.
   void GoTo(int n);
+  // A mouse press on the board picture at pixel (x, y): in viewing, the left
+  // button steps forward and any other back, wherever the point.
+  void MouseDown(platform::MouseButton button, int x, int y);
   int MoveNumber() const { return board_.MoveCount(); }
   int LastMove() const { return board_.LastMove(); }
 

@@ -39,6 +39,16 @@ class MoyoBoardView {
     frame.appendChild(this.news);
     root.appendChild(frame);
     this.context = this.canvas.getContext('2d');
+    this.canvas.addEventListener('mousedown', (event) => {
+      const box = this.canvas.getBoundingClientRect();
+      this.module._moyo_viewer_mouse(this.viewer, event.button,
+                                     Math.floor(event.clientX - box.left),
+                                     Math.floor(event.clientY - box.top));
+      this.show();
+      if (this.onChange) this.onChange();
+    });
+    // The right button steps back; the browser's menu would be in the way.
+    this.canvas.addEventListener('contextmenu', (event) => event.preventDefault());
   }
 
   line(parent, name) {

@@ -26,6 +26,7 @@ class MoyoScopeElement extends HTMLElement {
     this.ready = this.ready || MoyoLoader.module().then(async (module) => {
       const host = this.root.querySelector('.view');
       this.view = new MoyoBoardView(module, host, cell);
+      this.view.onChange = () => this.fire('paint');
       await this.view.setCell(cell);
       this.fire('create');
       this.fire('paint');

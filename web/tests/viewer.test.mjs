@@ -68,6 +68,17 @@ test('the demo page shows both samples, and each element steps on its own', asyn
   assert.equal(await first.evaluate((e) => e.move), 250);
 });
 
+test('board clicks step forward with the left button and back with any other', async () => {
+  const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
+  await page.waitForFunction((e) => e.lastMove === 255, e);
+  const board = await e.evaluateHandle((e) => e.shadowRoot.querySelector('canvas.board'));
+  await board.click({ position: { x: 100, y: 100 } });
+  await board.click({ position: { x: 300, y: 200 } });
+  assert.equal(await e.evaluate((e) => e.move), 3);
+  await board.click({ position: { x: 50, y: 50 }, button: 'right' });
+  assert.equal(await e.evaluate((e) => e.move), 2);
+});
+
 test('a keypress listener may replace the key before the viewer acts on it', async () => {
   const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
   await page.waitForFunction((e) => e.lastMove === 255, e);
