@@ -2,8 +2,11 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
+
+#include "platform/Utf8.h"
 
 namespace moyo::platform {
 namespace {
@@ -23,9 +26,9 @@ class Converter {
 
   // Converts input, writing `replacement` for each character the target lacks
   // and for each byte that starts no valid character; `skip` says how many
-  // bytes such a character or stray byte takes.
+  // bytes such a character or stray byte takes from `at`.
   std::string Run(std::string_view input, std::string_view replacement,
-                  std::size_t (*skip)(std::string_view rest)) {
+                  std::size_t (*skip)(std::string_view input, std::size_t at)) {
     std::string out;
     out.reserve(input.size() * 3 / 2 + 8);
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -42,9 +45,9 @@ class Converter {
       // EILSEQ or EINVAL: a character without a counterpart, or an invalid or
       // truncated sequence.
       out.append(replacement);
-      // glibc's CP949 decoder rejects a few pairs (A2 E8) after consuming them.
       if (inLeft == 0) break;
-      const std::size_t skipped = skip(std::string_view(in, inLeft));
+      const std::size_t skipped =
+          std::min(skip(input, static_cast<std::size_t>(in - input.data())), inLeft);
       in += skipped;
       inLeft -= skipped;
       iconv(cd_, nullptr, nullptr, nullptr, nullptr);
@@ -56,22 +59,14 @@ class Converter {
   iconv_t cd_;
 };
 
-// A CP949 byte that starts no valid character stands for itself.
-std::size_t OneByte(std::string_view) {
-  return 1;
+// A CP949 byte that starts no valid character stands for itself. glibc's decoder rejects the pair
+// A2 E8 only after consuming it; that pair is then already behind `at` and nothing more is skipped.
+std::size_t OneByte(std::string_view input, std::size_t at) {
+  return at >= 2 && input.substr(at - 2, 2) == "\xA2\xE8" ? 0 : 1;
 }
 
-// The bytes of the UTF-8 character at the start of rest: its lead byte and the
-// continuation bytes that follow it, up to the length the lead byte announces.
-std::size_t OneUtf8Character(std::string_view rest) {
-  const auto lead = static_cast<unsigned char>(rest[0]);
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  std::size_t taken = 1;
-  while (taken < length && taken < rest.size() &&
-         (static_cast<unsigned char>(rest[taken]) & 0xC0) == 0x80) {
-    ++taken;
-  }
-  return taken;
+std::size_t OneUtf8Character(std::string_view input, std::size_t at) {
+  return Utf8CharacterBytes(input.substr(at));
 }
 
 }  // namespace

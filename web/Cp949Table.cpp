@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Utf8.h"
 #include "web/Cp949Layout.h"
 
 namespace moyo::web {
@@ -125,7 +126,7 @@ std::string TableUtf8ToCp949(std::string_view utf8) {
     const Decoded decoded = DecodeUtf8(utf8, i);
     if (decoded.length == 0) {
       out += '?';
-      ++i;
+      i += platform::Utf8CharacterBytes(utf8.substr(i));
       continue;
     }
     if (decoded.code < 0x80) {
@@ -137,9 +138,8 @@ std::string TableUtf8ToCp949(std::string_view utf8) {
         reverse.begin(), reverse.end(), decoded.code,
         [](const ReverseEntry& entry, std::uint32_t code) { return entry.unicode < code; });
     if (decoded.code > 0xFFFF || found == reverse.end() || found->unicode != decoded.code) {
-      // iconv stops at the character and the caller skips one byte at a time.
-      out += '?';
-      ++i;
+      out += '?';  // one for the whole character, as the desktop writes it
+      i += decoded.length;
       continue;
     }
     out += static_cast<char>(found->cp949 >> 8);

@@ -11,8 +11,8 @@ namespace moyo::web {
 // CP949 to UTF-8; each byte that starts no CP949 character becomes U+FFFD.
 std::string TableCp949ToUtf8(std::string_view cp949);
 
-// UTF-8 to CP949; each byte of a character that CP949 lacks, and of malformed
-// UTF-8, becomes '?'.
+// UTF-8 to CP949; each character that CP949 lacks, and each malformed UTF-8
+// sequence, becomes one '?'.
 std::string TableUtf8ToCp949(std::string_view utf8);
 
 }  // namespace moyo::web

@@ -18,7 +18,7 @@ std::optional<std::string> ConvertToCp949(std::string_view charset, std::string_
   if (charset == "CP949") return std::string(text);
   if (charset != "UTF-8") return std::nullopt;
   std::string converted = web::TableUtf8ToCp949(text);
-  // The table marks each byte it cannot convert with '?'; the count is of such bytes.
+  // The table writes one '?' for each character it cannot convert.
   lost += static_cast<int>(std::count(converted.begin(), converted.end(), '?') -
                            std::count(text.begin(), text.end(), '?'));
   return converted;

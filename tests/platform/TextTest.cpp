@@ -32,8 +32,12 @@ TEST(Text, BytesThatStartNoCp949CharacterBecomeOneReplacementEach) {
             "a\uFFFD"
             "b");
   EXPECT_EQ(Cp949ToUtf8("\xB0"), "\uFFFD");  // a lead byte at the end
-  // A pair the decoder rejects after consuming it ends the text with one replacement.
+  // A pair glibc rejects after consuming it: one replacement, and nothing after it lost.
   EXPECT_EQ(Cp949ToUtf8("a\xA2\xE8"), "a\uFFFD");
+  EXPECT_EQ(Cp949ToUtf8("a\xA2\xE8"
+                        "bc"),
+            "a\uFFFD"
+            "bc");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@
 namespace moyo::web {
 namespace {
 
-// glibc's decoder refuses A2 E8 yet consumes both bytes, which the desktop's
-// conversion loop does not survive; the table counts it as two stray bytes.
+// glibc's decoder refuses A2 E8 after consuming both bytes, so the desktop writes
+// one replacement for the pair; the table counts it as two stray bytes.
 const std::string kGlibcQuirk = "\xA2\xE8";
 
 TEST(Cp949TableTest, EveryOneAndTwoByteCodeDecodesAsIconvDoes) {
@@ -39,8 +39,8 @@ TEST(Cp949TableTest, EveryDecodedCharacterEncodesBackAsIconvDoes) {
   }
 }
 
-// Mixed texts with truncated, stray and unmappable bytes: where one byte
-// starts no character, both sides resynchronise at the very next byte.
+// Mixed texts with truncated, stray and unmappable bytes: both sides write one
+// replacement per character they cannot take and resynchronise after it.
 TEST(Cp949TableTest, DamagedTextsConvertAsIconvConvertsThem) {
   std::mt19937 random(949);
   const std::string pieces[] = {
