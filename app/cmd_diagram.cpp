@@ -41,7 +41,7 @@ int RunDiagram(const Args& args) {
 
   const TPrintSource source = RecordPrintSource(*record);
   auto diagram = std::make_unique<TDiagram>();
-  BuildDiagram(*limit, *from, *to, source.handicap, source.moves, *diagram);
+  BuildDiagram(*limit, *from, *to, source.line, *diagram);
   std::cout << DiagramJson(*diagram).dump() << '\n';
   return 0;
 }

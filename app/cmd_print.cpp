@@ -86,7 +86,7 @@ int RunPrint(const Args& args) {
   if (!ReportLoad("print", parsed->file, read)) return 1;
   // The moves and header texts as the viewer's print button takes them.
   const TPrintSource source = RecordPrintSource(*record);
-  const TMoveList& moves = source.moves;
+  const TMoveList& moves = source.line.moves;
 
   std::unique_ptr<platform::Printer> printer = MakePrinter(*out, *dpi);
   if (!printer) return Fail("the output must end in .pdf or .png: " + *out);
@@ -123,13 +123,13 @@ int RunPrint(const Args& args) {
   // One PNG name holds one page: count the pages on a printer that writes nothing first.
   if (out->ends_with(".png") && out->find("%d") == std::string::npos) {
     const auto probe = platform::QtImagePrinter::A4(*dpi, "");
-    PrintRecord(*probe, moves, source.handicap, source.header, request, timeStamp);
+    PrintRecord(*probe, source.line, source.header, request, timeStamp);
     if (probe->PageCount() > 1) {
       return Fail("this print has " + std::to_string(probe->PageCount()) + " pages but " + *out +
                   " names one: put %d where the page number goes (page-%d.png)");
     }
   }
-  if (!PrintRecord(*printer, moves, source.handicap, source.header, request, timeStamp)) {
+  if (!PrintRecord(*printer, source.line, source.header, request, timeStamp)) {
     return Fail("printing to " + *out + " failed");
   }
   return 0;

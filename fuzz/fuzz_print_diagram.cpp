@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                   static_cast<std::uint8_t>(data[i + 1] % 23)};
   }
   moyo::TDiagram diagram;
-  moyo::BuildDiagram(limit, start, end, handicap, moves, diagram);
+  moyo::BuildDiagram(limit, start, end, {moves, {}, handicap}, diagram);
 
   NullCanvas canvas;
   moyo::TGPOPTION options;

@@ -114,8 +114,9 @@ TCellState Other(TCellState colour) {
 
 }  // namespace
 
-void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const TMoveList& moves,
+void BuildDiagram(int lineLimit, int startMove, int endMove, const TPrintLine& line,
                   TDiagram& diagram) {
+  const TMoveList& moves = line.moves;
   const int moveCount = std::clamp(moves.Count, 0, kMaxMoves);
   startMove = std::max(startMove, 1);
   endMove = std::min(endMove, moveCount);
@@ -128,9 +129,16 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
     TGoBoard board;
     board.NewGame(moves.Size);
     lines = board.Size();
-    board.SetHandicap(handicap, 0);
+    board.SetHandicap(line.handicap, 0);
+    for (int y = 1; y <= lines; ++y) {
+      for (int x = 1; x <= lines; ++x) {
+        const std::uint8_t stone = line.setup[y - 1][x - 1];
+        if (stone == kBlack || stone == kWhite) board.SetupStone(x, y, stone);
+      }
+    }
     for (int i = 1; i < startMove && i <= moveCount; ++i) {
       const TMovePoint& move = moves.Moves[i - 1];
+      board.SetToMove(line.colours[i - 1]);
       if (move.X == 0) {
         board.Pass();
       } else {
@@ -149,6 +157,9 @@ void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const
   int letters = 0;
   for (int i = startMove; i <= endMove; ++i, colour = Other(colour)) {
     const TMovePoint& move = moves.Moves[i - 1];
+    if (line.colours[i - 1] == kBlack || line.colours[i - 1] == kWhite) {
+      colour = line.colours[i - 1] == kBlack ? TCellState::Black : TCellState::White;
+    }
     if (move.X < 1 || move.X > lines || move.Y < 1 || move.Y > lines) continue;
     TWorkPoint& point = work[move.Y - 1][move.X - 1];
     if (point.state == TCellState::Empty) {

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "board/BoardRecords.h"
 #include "print/LDispGGrid.h"
+#include "print/PrintLine.h"
 #include "print/TRetakeList.h"
 
 namespace moyo {
@@ -18,11 +18,11 @@ struct TDiagram {
   TRetakeList retakes;
 };
 
-// Fills diagram with moves startMove to endMove of moves (endMove cut to the
-// move count), after the handicap (order 0) and the earlier moves replayed on
-// a board of its own, of the moves' board size. A retake line holds at most lineLimit cells (2 to
-// 28).
-void BuildDiagram(int lineLimit, int startMove, int endMove, int handicap, const TMoveList& moves,
+// Fills diagram with moves startMove to endMove of line (endMove cut to the
+// move count), after its start position and the earlier moves replayed on a
+// board of its own, of the moves' board size. A retake line holds at most
+// lineLimit cells (2 to 28).
+void BuildDiagram(int lineLimit, int startMove, int endMove, const TPrintLine& line,
                   TDiagram& diagram);
 
 }  // namespace moyo

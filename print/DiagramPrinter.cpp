@@ -265,10 +265,9 @@ bool TDiagramPrinter::PrintSplitPage(int perPage, int firstMove, const TDiagramS
   return PrintPendingLines(0, 0, kFrameNoCaption);
 }
 
-bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handicap,
-                 const TGamePInfo& header, const TPrintRequest& request,
-                 const std::string& timeStamp) {
-  const int moveCount = std::clamp(moves.Count, 0, kMaxMoves);
+bool PrintRecord(platform::Printer& printer, const TPrintLine& line, const TGamePInfo& header,
+                 const TPrintRequest& request, const std::string& timeStamp) {
+  const int moveCount = std::clamp(line.moves.Count, 0, kMaxMoves);
   TLayoutPrinter layout(printer);
   TDiagramPrinter pages(layout, header, moveCount, request.page, timeStamp);
 
@@ -279,7 +278,7 @@ bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handica
       start = std::clamp(request.startMove, std::min(1, end), std::max(end, 1));
     }
     TDiagram diagram;
-    BuildDiagram(28, start, end, handicap, moves, diagram);
+    BuildDiagram(28, start, end, line, diagram);
     return pages.PrintSingleDiagramPage(diagram, start, end);
   }
 
@@ -295,8 +294,7 @@ bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handica
       if (f > moveCount) break;
       slots[s] = std::make_unique<TDiagram>();
       BuildDiagram(P == 1 ? 28 : 25, static_cast<int>(f),
-                   static_cast<int>(std::min<long long>(f + N - 1, moveCount)), handicap, moves,
-                   *slots[s]);
+                   static_cast<int>(std::min<long long>(f + N - 1, moveCount)), line, *slots[s]);
     }
     if (p > 0) printed = pages.NextPrintPage();
     printed = printed && pages.PrintSplitPage(P, pageFirst, slots, N);

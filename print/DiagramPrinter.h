@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "board/BoardRecords.h"
 #include "platform/Printer.h"
 #include "print/BuildDiagram.h"
 #include "print/PageTexts.h"
@@ -97,9 +96,8 @@ class TDiagramPrinter {
 // (a record without moves then gives a job without pages), laid out in 600-dpi
 // dots whatever the printer's resolution. False when the printer failed; the
 // job is ended either way.
-bool PrintRecord(platform::Printer& printer, const TMoveList& moves, int handicap,
-                 const TGamePInfo& header, const TPrintRequest& request,
-                 const std::string& timeStamp = CurrentTimeStamp());
+bool PrintRecord(platform::Printer& printer, const TPrintLine& line, const TGamePInfo& header,
+                 const TPrintRequest& request, const std::string& timeStamp = CurrentTimeStamp());
 
 // Whether a member of level may print: levels "0" and "2" may not.
 bool MayPrint(const std::string& level);

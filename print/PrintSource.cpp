@@ -18,14 +18,30 @@ class THandicapView final : public TNullRecordView {
   std::uint8_t handicap_ = 0;
 };
 
+// The stones on board before its first move.
+TPointGrid StartPosition(const TGoBoard& board) {
+  TBoardSnapshot snapshot;
+  board.SavePosition(snapshot);
+  // A board of its own, so stepping back raises none of the viewer's events.
+  const auto start = std::make_unique<TGoBoard>(TNumbering{}, snapshot);
+  while (start->Back()) {
+  }
+  return start->Points();
+}
+
 }  // namespace
 
 TPrintSource ViewerPrintSource(const TGoBoard& board, const TGiboInfo& shown,
                                std::uint8_t handicapByte) {
   TPrintSource source;
-  board.GetMoveList(board.LastMove(), source.moves);
+  TPrintLine& line = source.line;
+  board.GetMoveList(board.LastMove(), line.moves);
+  const TMoveHistory& history = board.MoveHistory();
+  for (int i = 0; i < line.moves.Count; ++i) line.colours[i] = history[i + 1].Colour;
+  line.handicap = handicapByte;
+  // A handicap board's start is the handicap, which printing puts down itself.
+  if (board.HandicapCount() == 0) line.setup = StartPosition(board);
   source.header = MakePrintHeader(shown);
-  source.handicap = handicapByte;
   return source;
 }
 

@@ -43,7 +43,7 @@ void BM_BuildDiagram300(benchmark::State& state) {
   const TMoveList game = RandomGame(300);
   for (auto _ : state) {
     TDiagram diagram;
-    BuildDiagram(28, 1, 300, 0, game, diagram);
+    BuildDiagram(28, 1, 300, {game}, diagram);
     benchmark::DoNotOptimize(diagram.retakes.LineCount());
   }
 }
@@ -57,7 +57,7 @@ void PrintToPdf(benchmark::State& state, const TPrintRequest& request) {
   header.EventName = "Benchmark";
   for (auto _ : state) {
     const auto printer = platform::QtPrinter::ToPdf(file, 600);
-    if (!PrintRecord(*printer, game, 0, header, request)) state.SkipWithError("printing failed");
+    if (!PrintRecord(*printer, {game}, header, request)) state.SkipWithError("printing failed");
   }
   std::filesystem::remove(file);
 }

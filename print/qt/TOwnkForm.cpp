@@ -294,13 +294,12 @@ TPrintRequest TOwnkForm::Request() const {
   return RequestFromFields(Fields());
 }
 
-bool PrintRecordWithDialog(QWidget* owner, const TMoveList& moves, int handicap,
-                           const TGamePInfo& header, TZelStatus& status,
-                           platform::Printer& printer) {
+bool PrintRecordWithDialog(QWidget* owner, const TPrintLine& line, const TGamePInfo& header,
+                           TZelStatus& status, platform::Printer& printer) {
   TOwnkForm dialog(owner, status, printer);
-  dialog.SetupFromRecord(moves.Count, header);
+  dialog.SetupFromRecord(line.moves.Count, header);
   if (dialog.Execute() != TOwnkForm::kResultOk) return false;
-  return PrintRecord(printer, moves, handicap, PrintHeader(), dialog.Request());
+  return PrintRecord(printer, line, PrintHeader(), dialog.Request());
 }
 
 }  // namespace moyo

@@ -75,8 +75,7 @@ class TOwnkForm : public QDialog {
 
 // The print button's work once the level allows it: the options dialog over
 // owner, then, after OK, the record printed. Returns whether a print ran and succeeded.
-bool PrintRecordWithDialog(QWidget* owner, const TMoveList& moves, int handicap,
-                           const TGamePInfo& header, TZelStatus& status,
-                           platform::Printer& printer);
+bool PrintRecordWithDialog(QWidget* owner, const TPrintLine& line, const TGamePInfo& header,
+                           TZelStatus& status, platform::Printer& printer);
 
 }  // namespace moyo

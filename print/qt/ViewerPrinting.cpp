@@ -25,8 +25,7 @@ std::string FallbackPdfPath() {
 
 bool PrintFromViewer(QWidget* owner, const TPrintSource& source) {
   const auto printer = platform::QtPrinter::SystemOrPdf(FallbackPdfPath());
-  return PrintRecordWithDialog(owner, source.moves, source.handicap, source.header,
-                               ProcessZelStatus(), *printer);
+  return PrintRecordWithDialog(owner, source.line, source.header, ProcessZelStatus(), *printer);
 }
 
 }  // namespace moyo

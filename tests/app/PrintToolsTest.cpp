@@ -15,7 +15,7 @@ TEST(DiagramJson, BoardAndRetakeCellsAsPrinted) {
     moves.Moves[moves.Count++] = point;
   }
   TDiagram diagram;
-  BuildDiagram(28, 3, 5, 0, moves, diagram);
+  BuildDiagram(28, 3, 5, {moves}, diagram);
   const nlohmann::json json = DiagramJson(diagram);
   ASSERT_EQ(json["board"].size(), 19u);
   ASSERT_EQ(json["board"][0].size(), 19u);

@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
 
 #include "platform/Text.h"
 #include "print/LetterLabels.h"
+#include "print/PrintSource.h"
+#include "record/SgfReader.h"
 
 namespace moyo {
 namespace {
@@ -53,10 +59,14 @@ std::string Line(const TDiagram& d, int line) {
   return text;
 }
 
-TDiagram Build(const TMoveList& moves, int from, int to, int handicap = 0, int limit = 28) {
+TDiagram Build(const TPrintLine& line, int from, int to, int limit = 28) {
   TDiagram diagram;
-  BuildDiagram(limit, from, to, handicap, moves, diagram);
+  BuildDiagram(limit, from, to, line, diagram);
   return diagram;
+}
+
+TDiagram Build(const TMoveList& moves, int from, int to, int handicap = 0, int limit = 28) {
+  return Build({moves, {}, handicap}, from, to, limit);
 }
 
 // Black takes a white corner stone and later plays on its point:
@@ -111,6 +121,44 @@ TEST(BuildDiagram, ColoursFollowHandicapPassesAndSkippedMoves) {
   const TDiagram three = Build(Moves({}), 1, 0, 3);
   EXPECT_EQ(Point(three, 4, 4), "B");
   EXPECT_EQ(Point(three, 16, 16), ".");
+}
+
+// The print line of an SGF fixture as `moyoscope print` takes it.
+TPrintLine FixtureLine(const std::string& name) {
+  const char* root = std::getenv("MOYO_SOURCE_DIR");
+  std::ifstream file(std::string(root ? root : ".") + "/tests/record/fixtures/" + name,
+                     std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), {});
+  auto record = std::make_unique<TGameRecord>();
+  EXPECT_FALSE(ReadSgfRecord(*record, text).failed) << name;
+  return RecordPrintSource(*record).line;
+}
+
+TEST(BuildDiagram, SetupStonesStandUnnumberedAndMovesKeepTheirRecordedColours) {
+  // Setup stones with one point cleared again, then White to play: W e1, B c1 (which takes
+  // the white stones of the first line, left standing on the diagram).
+  const TPrintLine problem = FixtureLine("sgf-setup-problem.sgf");
+  const TDiagram d = Build(problem, 1, 2);
+  for (auto [x, y] : {std::pair{1, 2}, {5, 2}, {6, 1}}) EXPECT_EQ(Point(d, x, y), "B");
+  for (auto [x, y] : {std::pair{1, 1}, {2, 1}, {4, 1}}) EXPECT_EQ(Point(d, x, y), "W");
+  EXPECT_EQ(Point(d, 5, 1), "W1");
+  EXPECT_EQ(Point(d, 3, 1), "B2");
+  EXPECT_EQ(Point(d, 10, 10), ".");
+
+  // Two black moves, then two white ones, then Black: each keeps its own colour, also when
+  // the diagram starts after some of them.
+  const TPrintLine outOfTurn = FixtureLine("sgf-out-of-turn.sgf");
+  const TDiagram whole = Build(outOfTurn, 1, 5);
+  EXPECT_EQ(Point(whole, 16, 4), "B1");
+  EXPECT_EQ(Point(whole, 4, 4), "B2");
+  EXPECT_EQ(Point(whole, 4, 16), "W3");
+  EXPECT_EQ(Point(whole, 16, 16), "W4");
+  EXPECT_EQ(Point(whole, 17, 17), "B5");
+  const TDiagram part = Build(outOfTurn, 4, 5);
+  EXPECT_EQ(Point(part, 4, 4), "B");
+  EXPECT_EQ(Point(part, 4, 16), "W");
+  EXPECT_EQ(Point(part, 16, 16), "W4");
+  EXPECT_EQ(Point(part, 17, 17), "B5");
 }
 
 TEST(BuildDiagram, SmallerBoardsReplayOnTheirOwnSizeAndKeepOnlyTheirPoints) {

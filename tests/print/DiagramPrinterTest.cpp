@@ -73,7 +73,7 @@ std::vector<int> Numbers(const RecordingCanvas& page) {
 TEST(SplitPrinting, OneAPageGivesAPagePerDiagramWithItsCaption) {
   FakePrinter printer;
   const TGamePInfo header = Header();
-  ASSERT_TRUE(PrintRecord(printer, DistinctMoves(101), 0, header, Split(50, 0), kStamp));
+  ASSERT_TRUE(PrintRecord(printer, {DistinctMoves(101), {}, 0}, header, Split(50, 0), kStamp));
   EXPECT_EQ(printer.jobs, 1);
   EXPECT_EQ(printer.endedJobs, 1);
   EXPECT_EQ(printer.Title(), "Zel Gibo");
@@ -98,7 +98,7 @@ TEST(SplitPrinting, OneAPageGivesAPagePerDiagramWithItsCaption) {
 
 TEST(SplitPrinting, FourAPageFillsSlotsInReadingOrder) {
   FakePrinter printer;
-  ASSERT_TRUE(PrintRecord(printer, DistinctMoves(120), 0, Header(), Split(50, 2), kStamp));
+  ASSERT_TRUE(PrintRecord(printer, {DistinctMoves(120), {}, 0}, Header(), Split(50, 2), kStamp));
   ASSERT_EQ(printer.pages.size(), 1u);
   const RecordingCanvas& page = *printer.pages[0];
   const int left = (4958 - 4620) / 2 + 262, right = (4958 - 4620) / 2 + 2467;
@@ -125,25 +125,25 @@ TEST(SplitPrinting, FourAPageFillsSlotsInReadingOrder) {
 
 TEST(SplitPrinting, TwoAPageAndUnsetChoices) {
   FakePrinter two;
-  ASSERT_TRUE(PrintRecord(two, DistinctMoves(120), 0, Header(), Split(50, 1), kStamp));
+  ASSERT_TRUE(PrintRecord(two, {DistinctMoves(120), {}, 0}, Header(), Split(50, 1), kStamp));
   EXPECT_EQ(two.pages.size(), 2u);
   const DrawnOp* lower = FindText(*two.pages[0], DiagramCaption(51, 100, 120));
   ASSERT_NE(lower, nullptr);
   EXPECT_EQ(lower->y, 500 + (7017 - 1000) / 2 + 200 - 57);
 
   FakePrinter unset;
-  ASSERT_TRUE(PrintRecord(unset, DistinctMoves(120), 0, Header(), Split(50, 7), kStamp));
+  ASSERT_TRUE(PrintRecord(unset, {DistinctMoves(120), {}, 0}, Header(), Split(50, 7), kStamp));
   EXPECT_EQ(unset.pages.size(), 1u);  // four a page
   EXPECT_EQ(DiagramsPerPage(-1), 4);
 
   FakePrinter zeroSplit;
-  ASSERT_TRUE(PrintRecord(zeroSplit, DistinctMoves(3), 0, Header(), Split(0, 0), kStamp));
+  ASSERT_TRUE(PrintRecord(zeroSplit, {DistinctMoves(3), {}, 0}, Header(), Split(0, 0), kStamp));
   EXPECT_EQ(zeroSplit.pages.size(), 3u);  // at least one move a diagram
 }
 
 TEST(SplitPrinting, AGameWithoutMovesBeginsAndEndsAJobWithoutPages) {
   FakePrinter printer;
-  ASSERT_TRUE(PrintRecord(printer, TMoveList{}, 0, Header(), Split(50, 2), kStamp));
+  ASSERT_TRUE(PrintRecord(printer, {TMoveList{}, {}, 0}, Header(), Split(50, 2), kStamp));
   EXPECT_EQ(printer.jobs, 1);
   EXPECT_EQ(printer.endedJobs, 1);
   EXPECT_TRUE(printer.pages.empty());
@@ -176,7 +176,7 @@ void ExpectAllRetakesOn(const FakePrinter& printer, std::size_t page, int first,
 
 TEST(SingleDiagramPage, WholeGameAndRangeCaptionsAndTheHeaderBlock) {
   FakePrinter whole;
-  ASSERT_TRUE(PrintRecord(whole, DistinctMoves(250), 0, Header(), TPrintRequest{}, kStamp));
+  ASSERT_TRUE(PrintRecord(whole, {DistinctMoves(250), {}, 0}, Header(), TPrintRequest{}, kStamp));
   ASSERT_EQ(whole.pages.size(), 1u);
   const RecordingCanvas& page = *whole.pages[0];
   EXPECT_TRUE(HasText(page, Message(45) + " : 1 ~ 250"));
@@ -203,7 +203,7 @@ TEST(SingleDiagramPage, WholeGameAndRangeCaptionsAndTheHeaderBlock) {
   request.method = kPrintRange;
   request.startMove = 51;
   request.endMove = 100;
-  ASSERT_TRUE(PrintRecord(range, DistinctMoves(250), 0, Header(), request, kStamp));
+  ASSERT_TRUE(PrintRecord(range, {DistinctMoves(250), {}, 0}, Header(), request, kStamp));
   EXPECT_TRUE(HasText(*range.pages[0], Message(43) + " : 51 ~ 100"));
   const std::vector<int> numbers = Numbers(*range.pages[0]);
   EXPECT_EQ(numbers.front(), 51);
@@ -228,8 +228,8 @@ TEST(SmallerBoards, StandCentredWhereAFullBoardWouldWithTheirListBelow) {
   nine.Size = 9;
   for (const TPrintRequest& request : {TPrintRequest{}, Split(2, 2)}) {
     FakePrinter fullPrinter, ninePrinter;
-    ASSERT_TRUE(PrintRecord(fullPrinter, full, 0, Header(), request, kStamp));
-    ASSERT_TRUE(PrintRecord(ninePrinter, nine, 0, Header(), request, kStamp));
+    ASSERT_TRUE(PrintRecord(fullPrinter, {full, {}, 0}, Header(), request, kStamp));
+    ASSERT_TRUE(PrintRecord(ninePrinter, {nine, {}, 0}, Header(), request, kStamp));
     const int G = request.method == kPrintSplit ? 105 : 185;
     const std::vector<int> fullStones = StoneLefts(*fullPrinter.pages[0]);
     const std::vector<int> nineStones = StoneLefts(*ninePrinter.pages[0]);
@@ -246,7 +246,7 @@ TEST(SmallerBoards, StandCentredWhereAFullBoardWouldWithTheirListBelow) {
 
 TEST(SingleDiagramPage, AGameWithoutMovesPrintsHeaderAndHandicapStones) {
   FakePrinter printer;
-  ASSERT_TRUE(PrintRecord(printer, TMoveList{}, 4, Header(), TPrintRequest{}, kStamp));
+  ASSERT_TRUE(PrintRecord(printer, {TMoveList{}, {}, 4}, Header(), TPrintRequest{}, kStamp));
   ASSERT_EQ(printer.pages.size(), 1u);
   EXPECT_TRUE(HasText(*printer.pages[0], Message(38) + "   : Lee"));
   int stones = 0;
@@ -265,7 +265,7 @@ TEST(SingleDiagramPage, RetakeLinesPastTheBottomRuleContinueOnAnotherPage) {
   }
   for (int i = 0; i < 70; ++i) moves.Moves[moves.Count++] = moves.Moves[i];
   FakePrinter printer;
-  ASSERT_TRUE(PrintRecord(printer, moves, 0, Header(), TPrintRequest{}, kStamp));
+  ASSERT_TRUE(PrintRecord(printer, {moves, {}, 0}, Header(), TPrintRequest{}, kStamp));
   ASSERT_EQ(printer.pages.size(), 2u);
   // Every later play is printed once, on one page or the other, inside the bottom rule.
   std::multiset<int> printed;
@@ -285,14 +285,15 @@ TEST(RetakeListsThatFit, StayUnderTheirDiagram) {
   request.method = kPrintRange;
   request.startMove = 200;
   request.endMove = 405;
-  ASSERT_TRUE(PrintRecord(range, RetakeGroups(200, 56, 405), 0, Header(), request, kStamp));
+  ASSERT_TRUE(PrintRecord(range, {RetakeGroups(200, 56, 405), {}, 0}, Header(), request, kStamp));
   ASSERT_EQ(range.pages.size(), 1u);
   ExpectAllRetakesOn(range, 0, 256, 311);
 
   // 500 moves by 150, one a page: the first diagram's eleven lines of 138 dots fit
   // between 4953 and the rule, so four pages for four diagrams.
   FakePrinter split;
-  ASSERT_TRUE(PrintRecord(split, RetakeGroups(1, 75, 500), 0, Header(), Split(150, 0), kStamp));
+  ASSERT_TRUE(
+      PrintRecord(split, {RetakeGroups(1, 75, 500), {}, 0}, Header(), Split(150, 0), kStamp));
   ASSERT_EQ(split.pages.size(), 4u);
   ExpectAllRetakesOn(split, 0, 76, 150);
   for (std::size_t page = 0; page < 4; ++page) {
@@ -306,10 +307,12 @@ TEST(RetakeListsThatFit, TopDiagramListsStopAboveTheCaptionBelow) {
   // below it, and no further; what would run into it goes on a later page.
   // Nine lines of 79 dots from 2974 would reach 3685, past the caption at 3673.
   FakePrinter printer;
-  ASSERT_TRUE(PrintRecord(printer, RetakeGroups(1, 50, 200), 0, Header(), Split(100, 2), kStamp));
+  ASSERT_TRUE(
+      PrintRecord(printer, {RetakeGroups(1, 50, 200), {}, 0}, Header(), Split(100, 2), kStamp));
   EXPECT_EQ(printer.pages.size(), 1u);  // nothing below: the list runs on
   FakePrinter crowded;
-  ASSERT_TRUE(PrintRecord(crowded, RetakeGroups(1, 50, 300), 0, Header(), Split(100, 2), kStamp));
+  ASSERT_TRUE(
+      PrintRecord(crowded, {RetakeGroups(1, 50, 300), {}, 0}, Header(), Split(100, 2), kStamp));
   ASSERT_EQ(crowded.pages.size(), 2u);
   const int captionBelow = FindText(*crowded.pages[0], DiagramCaption(201, 300, 300))->y;
   const int captionHeight = 10 * 600 / 72;
@@ -328,15 +331,16 @@ TEST(RetakeListsThatFit, TopDiagramListsStopAboveTheCaptionBelow) {
 TEST(PrintFailures, TheJobIsEndedWhenAPageFails) {
   FakePrinter failing;
   failing.newPagesLeft = 1;
-  EXPECT_FALSE(PrintRecord(failing, DistinctMoves(150), 0, Header(), Split(50, 0), kStamp));
+  EXPECT_FALSE(PrintRecord(failing, {DistinctMoves(150), {}, 0}, Header(), Split(50, 0), kStamp));
   EXPECT_EQ(failing.endedJobs, 1);
   EXPECT_FALSE(failing.running);
   EXPECT_EQ(failing.pages.size(), 2u);
 
   FakePrinter refusing;
   refusing.beginSucceeds = false;
-  EXPECT_FALSE(PrintRecord(refusing, DistinctMoves(10), 0, Header(), TPrintRequest{}, kStamp));
-  EXPECT_FALSE(PrintRecord(refusing, DistinctMoves(10), 0, Header(), Split(5, 0), kStamp));
+  EXPECT_FALSE(
+      PrintRecord(refusing, {DistinctMoves(10), {}, 0}, Header(), TPrintRequest{}, kStamp));
+  EXPECT_FALSE(PrintRecord(refusing, {DistinctMoves(10), {}, 0}, Header(), Split(5, 0), kStamp));
   EXPECT_TRUE(refusing.pages.empty());
 }
 

@@ -31,7 +31,7 @@ std::unique_ptr<FakePrinter> PrintAt(int dpi, const TPrintRequest& request) {
   auto printer = std::make_unique<FakePrinter>(4958 * dpi / 600, 7017 * dpi / 600, dpi);
   TGamePInfo header;
   header.EventName = "Cup";
-  EXPECT_TRUE(PrintRecord(*printer, GameWithRetakes(120), 2, header, request, "stamp"));
+  EXPECT_TRUE(PrintRecord(*printer, {GameWithRetakes(120), {}, 2}, header, request, "stamp"));
   return printer;
 }
 
