@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckReading(text);
   static Window window;
   window.box.canvas.Clear();
-  window.session.ShowPosition(19, *window.game, size % 2 == 1, false);
+  window.session.ShowPosition(*window.game, size % 2 == 1, false);
   window.session.LoadDiagram(text);
   auto loaded = std::make_unique<TBoardSnapshot>();
   window.session.Board().SavePosition(*loaded);

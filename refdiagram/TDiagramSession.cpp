@@ -79,16 +79,16 @@ const platform::Bitmap& TDiagramSession::Picture(const std::string& name) const 
 
 // ---- Opening a diagram ----
 
-void TDiagramSession::ShowPosition(int lines, const TBoardSnapshot& position, bool flipped,
-                                   bool draw) {
+void TDiagramSession::ShowPosition(const TBoardSnapshot& position, bool flipped, bool draw) {
   ShowMode(false);
   draw_ = draw;
-  // The cell size is divided by the line count.
-  lines_ = std::clamp(lines, 1, static_cast<int>(kMaxBoardSize));
   flipped_ = flipped;
   *saved_ = position;
   SetMemo({});
   board_->LoadPosition(position, true, true);
+  // The board brings the snapshot's size into 1..19, so the layout never divides by 0.
+  lines_ = board_->Size();
+  painter_->SetLines(lines_);
   if (painter_->Flipped() != flipped_) painter_->ToggleFlip();
   if (draw_) painter_->LoadBoard(position.Points);
   board_->SetNumbering(numbering_);

@@ -38,10 +38,10 @@ class TDiagramSession {
   TDiagramSession& operator=(const TDiagramSession&) = delete;
 
   // Takes a copy of position as the viewer's position and loads it on the board,
-  // turned when flipped; trial mode ends. lines (clamped to 1..19) is how many
-  // lines the layout makes room for. With draw the painter shows the position at
-  // once; the viewer passes false and lets LoadDiagram draw.
-  void ShowPosition(int lines, const TBoardSnapshot& position, bool flipped, bool draw);
+  // turned when flipped; trial mode ends. The layout and the painter take the
+  // position's board size. With draw the painter shows the position at once; the
+  // viewer passes false and lets LoadDiagram draw.
+  void ShowPosition(const TBoardSnapshot& position, bool flipped, bool draw);
   // Goes back to the diagram's start on the position given to ShowPosition and
   // plays the diagram's moves, labels and comment. A damaged text shows that
   // position alone.

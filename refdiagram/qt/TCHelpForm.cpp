@@ -178,8 +178,9 @@ void TCHelpForm::ShowWindow() {
   activateWindow();
 }
 
-void TCHelpForm::ShowPosition(int lines, const TBoardSnapshot& position, bool flipped, bool draw) {
-  session_->ShowPosition(lines, position, flipped, draw);
+void TCHelpForm::ShowPosition(int /*lines*/, const TBoardSnapshot& position, bool flipped,
+                              bool draw) {
+  session_->ShowPosition(position, flipped, draw);
 }
 
 void TCHelpForm::LoadDiagram(const std::string& text) {

@@ -56,7 +56,8 @@ class TCHelpForm : public kit::TDockPanel, private TDiagramView {
   explicit TCHelpForm(QWidget* owner = nullptr, platform::BitmapStore* bitmaps = nullptr);
   ~TCHelpForm() override;
 
-  // See TDiagramSession::ShowPosition.
+  // See TDiagramSession::ShowPosition. The board is drawn with the position's own
+  // size; lines is what the viewer's reference-window interface still passes.
   void ShowPosition(int lines, const TBoardSnapshot& position, bool flipped, bool draw);
   // Shows the window (centred on the owner when it was hidden) and raises it.
   void ShowWindow();

@@ -79,7 +79,7 @@ class DiagramSessionTest : public ::testing::Test {
 
   // What the viewer does when a diagram link is clicked.
   void Open(const std::string& text, bool flipped = false) {
-    session_->ShowPosition(19, game_, flipped, false);
+    session_->ShowPosition(game_, flipped, false);
     session_->FormShow();
     session_->LoadDiagram(text);
   }
@@ -360,17 +360,26 @@ TEST_F(DiagramSessionTest, ShowingTheWindowResetsItsTrialTools) {
 }
 
 TEST_F(DiagramSessionTest, BoardAndButtonsAreLaidOutInTheirArea) {
+  // The 9 x 9 game is drawn with 9 lines, its cells as large as 9 of them fit.
   Open("ACACEEGG\\!\\!");
-  EXPECT_EQ(Painter().CellSize(), 14);
-  EXPECT_EQ(view_.board, std::make_pair(14, 7));
-  EXPECT_EQ(box_.size, (platform::Size{266, 266}));
+  EXPECT_EQ(session_->Lines(), 9);
+  EXPECT_EQ(Painter().Lines(), 9);
+  EXPECT_EQ(Painter().CellSize(), 31);
+  EXPECT_EQ(view_.board, std::make_pair(7, 0));
+  EXPECT_EQ(box_.size, (platform::Size{279, 279}));
+  EXPECT_EQ(Painter().PointAt(3, 3), kBlack);
   session_->pCBaseResize(294);
   for (int tag = 0; tag < 5; ++tag) EXPECT_EQ(view_.buttons[tag], std::make_pair(tag * 59, 57));
   session_->pBBaseResize(1298, 1380);
   EXPECT_EQ(Painter().CellSize(), 59);
-  // A line count of 0 from a caller is taken as 1, never divided by.
-  session_->ShowPosition(0, game_, false, true);
-  EXPECT_EQ(session_->Lines(), 1);
+  // A full board after it brings the 19 lines back, in cells small enough for them.
+  TBoardSnapshot full;
+  InitPosition(kMaxBoardSize, full);
+  session_->pBBaseResize(294, 280);
+  session_->ShowPosition(full, false, true);
+  EXPECT_EQ(Painter().Lines(), 19);
+  EXPECT_EQ(Painter().CellSize(), 14);
+  EXPECT_EQ(box_.size, (platform::Size{266, 266}));
 }
 
 TEST_F(DiagramSessionTest, MissingPicturesFallBackToTheSparePicture) {
