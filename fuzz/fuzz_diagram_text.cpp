@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "board/TGoBoard.h"
-#include "refdiagram/DiagramText.h"
+#include "record/DiagramText.h"
 #include "refdiagram/TDiagramSession.h"
 #include "refdiagram/TDiagramView.h"
 #include "tests/support/FakeCanvas.h"

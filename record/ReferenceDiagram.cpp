@@ -9,8 +9,6 @@
 namespace moyo {
 namespace {
 
-constexpr std::string_view kSeparator = "\\!";
-
 bool IsLower(char c) {
   return c >= 'a' && c <= 'z';
 }
@@ -46,12 +44,12 @@ std::string DiagramString(int start, int moveCount, std::string_view moves, int 
   std::string out = EncodeNumber2(start);
   out += EncodeNumber2(moveCount);
   out += moves;
-  out += kSeparator;
+  out += kDiagramSeparator;
   if (labelCount > 0) {
     out += EncodeNumber2(labelCount);
     out += labels;
   }
-  out += kSeparator;
+  out += kDiagramSeparator;
   out += note;
   return out;
 }

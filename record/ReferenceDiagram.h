@@ -11,6 +11,9 @@ namespace moyo {
 inline constexpr int kMaxDiagramMoves = 400;
 inline constexpr int kMaxDiagramLabels = 400;
 
+// The separator between the move part, the label part and the note.
+inline constexpr std::string_view kDiagramSeparator = "\\!";
+
 // Mark code of label letter "a"; letter k is written as this plus k.
 inline constexpr int kLabelMarkBase = 600;
 

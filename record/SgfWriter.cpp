@@ -4,17 +4,15 @@
 #include <string_view>
 #include <vector>
 
-#include "board/TextCodes.h"
 #include "platform/Text.h"
 #include "record/ApplyRecord.h"
+#include "record/DiagramText.h"
 #include "record/GameTime.h"
 #include "record/RecordReplay.h"
 #include "record/ReferenceDiagram.h"
 
 namespace moyo {
 namespace {
-
-constexpr std::string_view kSeparator = "\\!";
 
 // A text value in UTF-8 with "\" and "]" escaped.
 std::string Value(std::string_view cp949) {
@@ -48,42 +46,6 @@ std::string Move(const TRecordMove& move) {
 bool IsDigits(std::string_view text) {
   return !text.empty() &&
          std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A reference-diagram string taken apart; false when it is damaged.
-struct TDiagramParts {
-  int start = 0;
-  std::vector<std::pair<int, int>> moves;
-  std::vector<std::pair<std::pair<int, int>, int>> labels;  // point, letter index
-  std::string note;
-};
-
-bool SplitDiagram(std::string_view text, TDiagramParts& parts) {
-  if (text.size() < 4) return false;
-  parts.start = DecodeNumber2(text.substr(0, 2));
-  const int count = DecodeNumber2(text.substr(2, 2));
-  text.remove_prefix(4);
-  if (count < 0 || text.size() < static_cast<std::size_t>(count) * 2) return false;
-  for (int i = 0; i < count; ++i)
-    parts.moves.emplace_back(text[2 * i] - 'A', text[2 * i + 1] - 'A');
-  text.remove_prefix(static_cast<std::size_t>(count) * 2);
-  if (!text.starts_with(kSeparator)) return false;
-  text.remove_prefix(kSeparator.size());
-  if (!text.starts_with(kSeparator)) {
-    if (text.size() < 2) return false;
-    const int labels = DecodeNumber2(text.substr(0, 2));
-    text.remove_prefix(2);
-    if (labels < 0 || text.size() < static_cast<std::size_t>(labels) * 4) return false;
-    for (int i = 0; i < labels; ++i) {
-      const std::string_view group = text.substr(static_cast<std::size_t>(i) * 4, 4);
-      parts.labels.push_back(
-          {{group[0] - 'A', group[1] - 'A'}, DecodeNumber2(group.substr(2)) - kLabelMarkBase});
-    }
-    text.remove_prefix(static_cast<std::size_t>(labels) * 4);
-  }
-  if (!text.starts_with(kSeparator)) return false;
-  parts.note = text.substr(kSeparator.size());
-  return true;
 }
 
 bool OnBoard(int x, int y, int size) {
@@ -160,28 +122,28 @@ std::uint8_t TSgfWriter::ColourAfter(int position) const {
 }
 
 std::string TSgfWriter::Variation(const TCommentEntry& item, int k, int& leave) const {
-  TDiagramParts parts;
-  const bool whole = SplitDiagram(item.text, parts);
-  leave = whole ? std::clamp(parts.start - 1, 0, moves_) : std::clamp(item.moveNo, 0, moves_);
+  const TDiagramText diagram = ReadDiagramText(item.text);
+  // A damaged string keeps only its place in the record.
+  const bool whole = diagram.MovesValid && diagram.HasRest && diagram.LabelsValid;
+  leave = whole ? std::clamp(diagram.First - 1, 0, moves_) : std::clamp(item.moveNo, 0, moves_);
   std::string out = "(;";
-  if (whole && parts.start != leave + 1) out += "MN[" + std::to_string(parts.start) + "]";
+  if (whole && diagram.First != leave + 1) out += "MN[" + std::to_string(diagram.First) + "]";
   out += "RF[" + std::to_string(item.moveNo) + ":" + std::to_string(k) + "]";
   if (!whole) return out + ")";
   std::uint8_t colour = ColourAfter(leave);
-  for (std::size_t i = 0; i < parts.moves.size(); ++i) {
-    const auto [x, y] = parts.moves[i];
+  for (std::size_t i = 0; i < diagram.Moves.size(); ++i) {
+    const auto [x, y] = diagram.Moves[i];
     if (!OnBoard(x, y, record_.boardSize)) break;
     if (i > 0) out += ";";
     colour = colour == kRecordBlack ? kRecordWhite : kRecordBlack;
     out += Move({static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), colour});
     if (i > 0) continue;
-    Property(out, "C", parts.note);
+    Property(out, "C", diagram.Comment);
     std::string labels;
-    for (const auto& [point, letter] : parts.labels) {
-      if (!OnBoard(point.first, point.second, record_.boardSize) || letter < 0 || letter > 25) {
-        continue;
-      }
-      labels += "[" + std::string{Letter(point.first), Letter(point.second)} + ":" +
+    for (const TDiagramLabel& label : diagram.Labels) {
+      const int letter = label.Code - kLabelMarkBase;
+      if (!OnBoard(label.X, label.Y, record_.boardSize) || letter < 0 || letter > 25) continue;
+      labels += "[" + std::string{Letter(label.X), Letter(label.Y)} + ":" +
                 static_cast<char>('A' + letter) + "]";
     }
     if (!labels.empty()) out += "LB" + labels;

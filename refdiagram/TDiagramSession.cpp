@@ -5,7 +5,7 @@
 
 #include "board/TGoBoard.h"
 #include "paint/TZelGoPB.h"
-#include "refdiagram/DiagramText.h"
+#include "record/DiagramText.h"
 #include "refdiagram/TDiagramView.h"
 #include "resources/Messages.h"
 

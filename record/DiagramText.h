@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "record/ReferenceDiagram.h"
+
 namespace moyo {
 
 // One diagram move as coordinate letters give it: 0, 0 is a pass; a negative or
@@ -43,9 +45,6 @@ struct TDiagramText {
   // CP949 bytes, line breaks as written.
   std::string Comment;
 };
-
-// The separator between the move part, the label part and the comment.
-inline constexpr std::string_view kDiagramSeparator = "\\!";
 
 // Reads a diagram text: EncodeNumber2(First), EncodeNumber2(N), N coordinate-letter
 // pairs, the separator, EncodeNumber2(M) and M groups of two coordinate letters and

@@ -1,4 +1,4 @@
-#include "refdiagram/DiagramText.h"
+#include "record/DiagramText.h"
 
 #include "board/TextCodes.h"
 

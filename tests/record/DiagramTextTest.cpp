@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "refdiagram/DiagramText.h"
+#include "record/DiagramText.h"
 
 namespace moyo {
 namespace {
