@@ -1,5 +1,6 @@
 #include "print/PrintSource.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "record/ApplyRecord.h"
@@ -39,8 +40,15 @@ TPrintSource ViewerPrintSource(const TGoBoard& board, const TGiboInfo& shown,
   const TMoveHistory& history = board.MoveHistory();
   for (int i = 0; i < line.moves.Count; ++i) line.colours[i] = history[i + 1].Colour;
   line.handicap = handicapByte;
-  // A handicap board's start is the handicap, which printing puts down itself.
-  if (board.HandicapCount() == 0) line.setup = StartPosition(board);
+  // A handicap board's start is the handicap, which printing puts down itself. A
+  // board started from setup stones has no handicap stones, whatever the header says.
+  if (board.HandicapCount() == 0) {
+    line.setup = StartPosition(board);
+    const bool setup = std::ranges::any_of(line.setup, [](const auto& row) {
+      return std::ranges::any_of(row, [](std::uint8_t point) { return point != kEmpty; });
+    });
+    if (setup) line.handicap = 0;
+  }
   source.header = MakePrintHeader(shown);
   return source;
 }

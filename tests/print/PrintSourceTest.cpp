@@ -83,6 +83,9 @@ TEST(ViewerPrintSource, StartsFromTheSetupStonesWhereverTheViewerStands) {
   EXPECT_EQ(line.setup[3][3], kBlack);
   EXPECT_EQ(line.setup[4][4], kEmpty);  // move 1 is not part of the start
   EXPECT_EQ(line.handicap, 0);
+  // A header's handicap puts no stones of its own beside the setup stones.
+  record->info.handicap = 2;
+  EXPECT_EQ(ViewerPrintSource(*board, record->info, 2).line.handicap, 0);
 }
 
 }  // namespace
