@@ -45,16 +45,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int handicap = data[2] % 24 - 2;
   const int limit = data[3] % 32;
   const int grid = data[4] * 3 - 20;
-  moyo::TMoveList moves;
+  moyo::TPrintLine line;
+  line.handicap = handicap;
+  moyo::TMoveList& moves = line.moves;
   // Every size the board takes, and a few it brings into range.
   moves.Size = static_cast<std::uint8_t>(data[5] % 22);
   for (std::size_t i = 6; i + 1 < size && moves.Count < moyo::kMaxMoves; i += 2) {
-    // Mostly board points and passes, sometimes off the board.
+    // Mostly board points and passes, sometimes off the board; each move by Black, White or
+    // the side to move.
+    line.colours[moves.Count] = static_cast<std::uint8_t>(data[i] / 23 % 3);
     moves.Moves[moves.Count++] = {static_cast<std::uint8_t>(data[i] % 23),
                                   static_cast<std::uint8_t>(data[i + 1] % 23)};
+    // The same bytes put a stone of the start position down now and then.
+    if (data[i + 1] >= 0xF0) line.setup[data[i] % 19][data[i + 1] % 19] = data[i] % 3;
   }
   moyo::TDiagram diagram;
-  moyo::BuildDiagram(limit, start, end, {moves, {}, handicap}, diagram);
+  moyo::BuildDiagram(limit, start, end, line, diagram);
 
   NullCanvas canvas;
   moyo::TGPOPTION options;
