@@ -6,12 +6,10 @@
 #include <QSpinBox>
 #include <QVariant>
 #include <algorithm>
-#include <charconv>
 
 #include "board/TGoBoard.h"
 #include "control/StoneSound.h"
 #include "control/TNewsView.h"
-#include "control/TNoteMessage.h"
 #include "control/TReferenceWindowAdapter.h"
 #include "kit/TBevel.h"
 #include "kit/TFrameButton.h"
@@ -28,8 +26,9 @@
 #include "platform/qt/QtPaintBox.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/QtTimer.h"
-#include "record/ApplyRecord.h"
 #include "resources/Messages.h"
+#include "viewer/FormLayout.h"
+#include "viewer/TViewerSession.h"
 
 namespace moyo {
 namespace {
@@ -40,12 +39,13 @@ const QColor kPanelColour(229, 229, 229);
 const QColor kStatusColour(91, 112, 159);
 // The board frame outside trial mode: the system's button face.
 const QColor kButtonFace(240, 240, 240);
-
-constexpr int kNavSpreadAtCreation = 463;
-constexpr int kNavSpreadOnResize = 500;
-constexpr int kNewsOpen = 165;
-constexpr int kNewsFolded = 22;
+// The board frame while trial mode lasts (red 64, green 128, blue 128).
+const QColor kTrialFrame(64, 128, 128);
 constexpr int kEnterKey = 13;
+
+static_assert(TCommentMemo::kStartMarker == std::string_view(kit::TLinkMemo::kStartMarker) &&
+                  TCommentMemo::kStopMarker == std::string_view(kit::TLinkMemo::kStopMarker),
+              "the memo widget shows the links the viewer writes");
 
 QString ToQt(const std::string& cp949) {
   return QString::fromStdString(platform::Cp949ToUtf8(cp949));
@@ -68,14 +68,24 @@ QFont GulimNine(bool bold) {
   return FormFont("굴림", 12, bold);
 }
 
+void Place(QWidget* widget, const layout::TBox& box) {
+  widget->setGeometry(box.left, box.top, box.width, box.height);
+}
+
 // A label that shows its text exactly as given, never as markup.
-QLabel* NewLabel(QWidget* parent, int left, int top, int width, int height,
+QLabel* NewLabel(QWidget* parent, const layout::TBox& box,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
   auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
   label->setAlignment(alignment);
-  label->setGeometry(left, top, width, height);
+  Place(label, box);
   return label;
+}
+
+// The same box `top` pixels down.
+layout::TBox AtTop(layout::TBox box, int top) {
+  box.top = top;
+  return box;
 }
 
 kit::TDockPanel* NewPanel(kit::TDockPanel* parent, kit::Dock where, int extent, bool coloured) {
@@ -90,27 +100,16 @@ kit::TDockPanel* NewPanel(kit::TDockPanel* parent, kit::Dock where, int extent, 
   return panel;
 }
 
-kit::TFrameButton* NewButton(QWidget* parent, int left, int top, int width, int height) {
+kit::TFrameButton* NewButton(QWidget* parent, const layout::TBox& box) {
   auto* button = new kit::TFrameButton(parent);
-  button->setGeometry(left, top, width, height);
+  Place(button, box);
   return button;
 }
 
-kit::TBevel* NewBevel(QWidget* parent, int left, int top, int width, int height) {
+kit::TBevel* NewBevel(QWidget* parent, const layout::TBox& box) {
   auto* bevel = new kit::TBevel(parent);
-  bevel->setGeometry(left, top, width, height);
+  Place(bevel, box);
   return bevel;
-}
-
-// A decimal integer with an optional sign, or `fallback` for anything else.
-int DecimalOr(const std::string& text, int fallback) {
-  const char* first = text.data();
-  const char* last = first + text.size();
-  if (first != last && *first == '+') ++first;
-  int value = 0;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last || first == last) return fallback;
-  return value;
 }
 
 void SetCaption(QLabel* label, const std::string& cp949) {
@@ -140,10 +139,101 @@ class THostSwitchedSound final : public platform::SoundPlayer {
 
 }  // namespace
 
+// ---- What the session shows, on the widgets ----
+
+class TMoyoscope::View : public TViewerView {
+ public:
+  explicit View(TMoyoscope& form) : form_(form), c_(form.c_) {}
+
+  void SetEventName(const std::string& title) override { SetCaption(c_.eventNameL, title); }
+  void SetInfoLine(int line, const std::string& text) override {
+    if (line >= 1 && line <= static_cast<int>(c_.infoLines.size())) {
+      SetCaption(c_.infoLines[static_cast<std::size_t>(line - 1)], text);
+    }
+  }
+  void SetBlackPlayer(const std::string& name, const std::string& rank) override {
+    SetCaption(c_.bPlayerL, name);
+    SetCaption(c_.BGlvlL, rank);
+  }
+  void SetWhitePlayer(const std::string& name, const std::string& rank) override {
+    SetCaption(c_.wPlayerL, name);
+    SetCaption(c_.WGlvlL, rank);
+  }
+  void SetCaptures(const std::string& whiteDead, const std::string& blackDead) override {
+    SetCaption(c_.wDiedSL, whiteDead);
+    SetCaption(c_.bDiedSL, blackDead);
+  }
+  void SetStatus(const std::string& text) override { SetCaption(c_.StatusL, text); }
+  void SetMoveText(const std::string& text) override { c_.moveEd->setText(ToQt(text)); }
+
+  void ShowStopFace(TFacePair pair, bool stop) override {
+    const auto [start, end] = Faces(pair);
+    end->setVisible(stop);
+    start->setVisible(!stop);
+  }
+  void SetModeButtonDown(int tag) override {
+    for (kit::TFrameButton* button : {c_.giboBtn, c_.BBtn, c_.WBtn, c_.BWBtn}) {
+      if (button->tag == tag) button->SetDownInGroup(true);
+    }
+  }
+
+  void ClearMemo() override { c_.commentM->Clear(); }
+  void AddMemoLine(const std::string& line) override { c_.commentM->AddLine(line); }
+
+  void RelayoutBoard() override { form_.pBaseResize(); }
+  void SetTrialFrame(bool trial) override {
+    if (trial) {
+      frameColour_ = c_.panP->Colour();
+      c_.panP->SetColour(kTrialFrame);
+    } else {
+      c_.panP->SetColour(frameColour_);
+    }
+  }
+  void NavigateNews(const std::string& address) override {
+    if (!form_.newsView_) {
+      form_.newsView_ = form_.services_.makeNewsView(c_.NewsP);
+      if (!form_.newsView_) return;
+      c_.WebNews = form_.newsView_->Widget();
+      Place(c_.WebNews, layout::kWebNews);
+      c_.WebNews->show();
+    }
+    form_.newsView_->Navigate(address);
+  }
+  void SetNewsPanel(TNewsPanel panel) override {
+    const bool folded = panel == TNewsPanel::Folded;
+    c_.newsBtn->SetGlyph(form_.Picture(folded ? "newsup" : "newsdown"));
+    const int height = panel == TNewsPanel::Hidden ? 0
+                       : folded                    ? layout::kNewsPFolded
+                                                   : layout::kNewsPOpen;
+    c_.NewsP->resize(c_.NewsP->width(), height);
+    c_.Panel1->Relayout();
+    form_.commentPResize();
+  }
+
+ private:
+  std::pair<kit::TFrameButton*, kit::TFrameButton*> Faces(TFacePair pair) const {
+    switch (pair) {
+      case TFacePair::AutoPlay:
+        return {c_.autoBtn, c_.autoEndBtn};
+      case TFacePair::Trial:
+        return {c_.testBtn, c_.testEndBtn};
+      case TFacePair::Numbers:
+        return {c_.numBtn, c_.numEndBtn};
+      case TFacePair::Hints:
+        break;
+    }
+    return {c_.HintBtn, c_.HintXBtn};
+  }
+
+  TMoyoscope& form_;
+  TFormComponents& c_;
+  QColor frameColour_ = kButtonFace;
+};
+
+// ---- Building ----
+
 TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int height)
-    : kit::TDockPanel(parent),
-      services_(std::move(services)),
-      record_(std::make_unique<TGameRecord>()) {
+    : kit::TDockPanel(parent), services_(std::move(services)) {
   if (!services_.notifier) services_.notifier = std::make_unique<platform::QtNotifier>(this);
   if (!services_.makeTimer) {
     services_.makeTimer = [] { return std::make_unique<platform::QtTimer>(); };
@@ -164,11 +254,10 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
     ownBitmaps_ = std::make_unique<platform::QtBitmapStore>();
     bitmaps_ = ownBitmaps_.get();
   }
-  timer_ = services_.makeTimer();
-  timer_->OnTimer = [this] { TimerTimer(); };
-  timer1_ = services_.makeTimer();
-  timer1_->SetInterval(600);
-  timer1_->OnTimer = [this] { Timer1Timer(); };
+  // A picture the artwork lacks is drawn as plain board colour.
+  QImage blank(1, 1, QImage::Format_RGB32);
+  blank.fill(QColor(220, 179, 92));
+  blankPicture_ = std::make_unique<platform::QtBitmap>(blank);
 
   setWindowTitle(ToQt(Message(31)));
   setFont(FormFont("굴림체", 12, false));
@@ -179,224 +268,220 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
 }
 
 TMoyoscope::~TMoyoscope() {
-  // The painter draws on MainGoPB and the board reports to the form; both go
-  // before the widgets do.
-  if (board_) {
-    board_->OnStonePlaced = nullptr;
-    board_->OnPointChanged = nullptr;
-    board_->OnMove = nullptr;
-  }
-  painter_.reset();
+  // The painter draws on MainGoPB: the session goes before the widgets do.
+  session_.reset();
 }
 
-// ---- Building the component tree ----
-
 void TMoyoscope::BuildRightPanel() {
-  rightP = NewPanel(this, kit::Dock::Right, 252, true);
+  using namespace layout;
+  c_.rightP = NewPanel(this, kit::Dock::Right, kRightPWidth, true);
 
-  rightTopP = NewPanel(rightP, kit::Dock::Top, 266, true);
-  matchNameL = NewLabel(rightTopP, 10, 10, 237, 14, Qt::AlignHCenter | Qt::AlignVCenter);
-  PlayerPanel = NewLabel(rightTopP, 10, 26, 233, 66);
-  PlayerPanel->setPixmap(Picture("playerstrip"));
+  c_.rightTopP = NewPanel(c_.rightP, kit::Dock::Top, kRightTopPHeight, true);
+  kit::TDockPanel* top = c_.rightTopP;
+  c_.matchNameL = NewLabel(top, kMatchNameL, Qt::AlignHCenter | Qt::AlignVCenter);
+  c_.PlayerPanel = NewLabel(top, kPlayerPanel);
+  c_.PlayerPanel->setPixmap(Picture("playerstrip"));
+  constexpr auto kRight = Qt::AlignRight | Qt::AlignVCenter;
+  c_.bPlayerL = NewLabel(top, AtTop(kPlayerL, kBlackRowTop));
+  c_.wPlayerL = NewLabel(top, AtTop(kPlayerL, kWhiteRowTop));
+  // Right-aligned: the rank ends where the designer put its right edge.
+  c_.BGlvlL = NewLabel(top, AtTop(kRankL, kBlackRowTop), kRight);
+  c_.WGlvlL = NewLabel(top, AtTop(kRankL, kWhiteRowTop), kRight);
+  c_.wDiedSL = NewLabel(top, AtTop(kDiedSL, kBlackRowTop), kRight);
+  c_.bDiedSL = NewLabel(top, AtTop(kDiedSL, kWhiteRowTop), kRight);
   const QFont white = FormFont("굴림체", 12, true);
-  for (QLabel** label : {&bPlayerL, &wPlayerL}) {
-    *label = NewLabel(rightTopP, 44, label == &bPlayerL ? 39 : 68, 104, 14);
-  }
-  for (QLabel** label : {&BGlvlL, &WGlvlL}) {
-    // Right-aligned: the rank ends where the designer put its right edge.
-    *label = NewLabel(rightTopP, 142, label == &BGlvlL ? 39 : 68, 68, 14,
-                      Qt::AlignRight | Qt::AlignVCenter);
-  }
-  for (QLabel** label : {&wDiedSL, &bDiedSL}) {
-    *label = NewLabel(rightTopP, 220, label == &wDiedSL ? 39 : 68, 16, 14,
-                      Qt::AlignRight | Qt::AlignVCenter);
-  }
-  for (QLabel* label : {bPlayerL, BGlvlL, wDiedSL, wPlayerL, WGlvlL, bDiedSL}) {
+  for (QLabel* label : {c_.bPlayerL, c_.BGlvlL, c_.wDiedSL, c_.wPlayerL, c_.WGlvlL, c_.bDiedSL}) {
     label->setFont(white);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
   }
-  Bevel1 = NewBevel(rightTopP, 10, 100, 233, 2);
-  eventNameL = NewLabel(rightTopP, 10, 110, 237, 16, Qt::AlignHCenter | Qt::AlignVCenter);
-  eventNameL->setFont(FormFont("굴림체", 12, true));
-  Bevel2 = NewBevel(rightTopP, 10, 259, 233, 2);
+  c_.Bevel1 = NewBevel(top, kBevel1);
+  c_.eventNameL = NewLabel(top, kEventNameL, Qt::AlignHCenter | Qt::AlignVCenter);
+  c_.eventNameL->setFont(FormFont("굴림체", 12, true));
+  c_.Bevel2 = NewBevel(top, kBevel2);
 
   // Docked bottom before the client so the client fills what is left.
   BuildMovesPanel();
 
-  Panel1 = NewPanel(rightP, kit::Dock::Client, 0, true);
-  NewsP = NewPanel(Panel1, kit::Dock::Bottom, 0, true);
-  NewsL = NewLabel(NewsP, 10, 4, 200, 14);
-  NewsL->setCursor(Qt::PointingHandCursor);
-  newsBtn = NewButton(NewsP, 231, 4, 16, 13);
-  newsBtn->OnClick = [this](kit::TFrameButton&) { newsBtnClick(); };
+  c_.Panel1 = NewPanel(c_.rightP, kit::Dock::Client, 0, true);
+  c_.NewsP = NewPanel(c_.Panel1, kit::Dock::Bottom, 0, true);
+  c_.NewsL = NewLabel(c_.NewsP, kNewsL);
+  c_.NewsL->setCursor(Qt::PointingHandCursor);
+  c_.newsBtn = NewButton(c_.NewsP, kNewsBtn);
 
-  commentP = NewPanel(Panel1, kit::Dock::Client, 0, true);
-  Label1 = NewLabel(commentP, 10, 4, 200, 14);
-  commentM = new kit::TLinkMemo(commentP);
-  commentM->setGeometry(10, 22, 238, 100);
-  commentM->SetLinkColour(QColor(0, 0, 160));
-  commentM->OnLinkClick = [this](int start, int stop) { commentMContext(start, stop); };
+  c_.commentP = NewPanel(c_.Panel1, kit::Dock::Client, 0, true);
+  c_.Label1 = NewLabel(c_.commentP, kLabel1);
+  c_.commentM = new kit::TLinkMemo(c_.commentP);
+  Place(c_.commentM, kCommentM);
+  c_.commentM->SetLinkColour(QColor(0, 0, 160));
+  c_.commentM->OnLinkClick = [this](int start, int stop) { commentMContext(start, stop); };
 
-  for (kit::TDockPanel* panel : {Panel1, commentP, NewsP}) {
+  for (kit::TDockPanel* panel : {c_.Panel1, c_.commentP, c_.NewsP}) {
     panel->OnResize = [this] { commentPResize(); };
   }
 }
 
 void TMoyoscope::BuildMovesPanel() {
-  movesP = NewPanel(rightP, kit::Dock::Bottom, 101, true);
-  autoBtn = NewButton(movesP, 18, 7, 56, 20);
-  autoEndBtn = NewButton(movesP, 18, 7, 56, 20);
-  autoEndBtn->hide();
-  autoBtn->OnClick = [this](kit::TFrameButton&) { autoBtnClick(); };
-  autoEndBtn->OnClick = [this](kit::TFrameButton&) { autoEndBtnClick(); };
+  using namespace layout;
+  c_.movesP = NewPanel(c_.rightP, kit::Dock::Bottom, kMovesPHeight, true);
+  kit::TDockPanel* moves = c_.movesP;
+  c_.autoBtn = NewButton(moves, kAutoBtn);
+  c_.autoEndBtn = NewButton(moves, kAutoBtn);
+  c_.autoEndBtn->hide();
 
-  secondSE = new QSpinBox(movesP);
-  secondSE->setGeometry(83, 7, 43, 21);
-  secondSE->setRange(1, 100);
-  secondSE->setValue(1);
-  QObject::connect(secondSE, &QSpinBox::valueChanged, this, [this] { secondSEChange(); });
+  c_.secondSE = new QSpinBox(moves);
+  Place(c_.secondSE, kSecondSE);
+  c_.secondSE->setRange(1, 100);
+  c_.secondSE->setValue(1);
 
-  moveBtn = NewButton(movesP, 144, 7, 46, 20);
-  moveBtn->SetGlyph(Picture("movebtn"));
-  moveBtn->OnClick = [this](kit::TFrameButton&) { moveBtnClick(); };
-  moveEd = new QLineEdit(movesP);
-  moveEd->setGeometry(195, 7, 41, 20);
-  moveEd->setMaxLength(3);
-  QObject::connect(moveEd, &QLineEdit::returnPressed, this, [this] { moveEdKeyDown(kEnterKey); });
+  c_.moveBtn = NewButton(moves, kMoveBtn);
+  c_.moveBtn->SetGlyph(Picture("movebtn"));
+  c_.moveEd = new QLineEdit(moves);
+  Place(c_.moveEd, kMoveEd);
+  c_.moveEd->setMaxLength(3);
 
-  Bevel3 = NewBevel(movesP, 10, 37, 233, 2);
-  Label2 = NewLabel(movesP, 10, 47, 160, 14);
-  Label2->setFont(GulimNine(false));
-  giboBtn = NewButton(movesP, 183, 45, 56, 20);
-  BBtn = NewButton(movesP, 19, 70, 22, 20);
-  WBtn = NewButton(movesP, 41, 70, 22, 20);
-  BWBtn = NewButton(movesP, 63, 70, 27, 20);
-  BBtn->SetGlyph(Picture("bbtn"));
-  WBtn->SetGlyph(Picture("wbtn"));
-  BWBtn->SetGlyph(Picture("bwbtn"));
-  BBtn->setToolTip(QString::fromUtf8("흑으로맞추기"));
-  WBtn->setToolTip(QString::fromUtf8("백으로맞추기"));
-  BWBtn->setToolTip(QString::fromUtf8("흑백교대로맞추기"));
+  c_.Bevel3 = NewBevel(moves, kBevel3);
+  c_.Label2 = NewLabel(moves, kLabel2);
+  c_.Label2->setFont(GulimNine(false));
+  c_.giboBtn = NewButton(moves, kGiboBtn);
+  c_.BBtn = NewButton(moves, kBBtn);
+  c_.WBtn = NewButton(moves, kWBtn);
+  c_.BWBtn = NewButton(moves, kBWBtn);
+  c_.BBtn->SetGlyph(Picture("bbtn"));
+  c_.WBtn->SetGlyph(Picture("wbtn"));
+  c_.BWBtn->SetGlyph(Picture("bwbtn"));
+  c_.BBtn->setToolTip(QString::fromUtf8("흑으로맞추기"));
+  c_.WBtn->setToolTip(QString::fromUtf8("백으로맞추기"));
+  c_.BWBtn->setToolTip(QString::fromUtf8("흑백교대로맞추기"));
   int modeTag = 0;
-  for (kit::TFrameButton* button : {giboBtn, BBtn, WBtn, BWBtn}) {
+  for (kit::TFrameButton* button : {c_.giboBtn, c_.BBtn, c_.WBtn, c_.BWBtn}) {
     button->SetGroupIndex(1);
     button->tag = modeTag++;
   }
-  StatusL = NewLabel(movesP, 96, 74, 68, 14, Qt::AlignHCenter | Qt::AlignVCenter);
-  StatusL->setFont(GulimNine(true));
-  QPalette status = StatusL->palette();
+  c_.StatusL = NewLabel(moves, kStatusL, Qt::AlignHCenter | Qt::AlignVCenter);
+  c_.StatusL->setFont(GulimNine(true));
+  QPalette status = c_.StatusL->palette();
   status.setColor(QPalette::WindowText, kStatusColour);
-  StatusL->setPalette(status);
-  Bevel4 = NewBevel(movesP, 168, 70, 2, 20);
-  HintBtn = NewButton(movesP, 183, 70, 56, 20);
-  HintXBtn = NewButton(movesP, 183, 70, 56, 20);
-  HintBtn->SetGlyph(Picture("hintbtn"));
-  HintXBtn->SetGlyph(Picture("hintxbtn"));
-  HintXBtn->hide();
+  c_.StatusL->setPalette(status);
+  c_.Bevel4 = NewBevel(moves, kBevel4);
+  c_.HintBtn = NewButton(moves, kHintBtn);
+  c_.HintXBtn = NewButton(moves, kHintBtn);
+  c_.HintBtn->SetGlyph(Picture("hintbtn"));
+  c_.HintXBtn->SetGlyph(Picture("hintxbtn"));
+  c_.HintXBtn->hide();
 }
 
 void TMoyoscope::BuildLeftPanel() {
-  leftP = NewPanel(this, kit::Dock::Client, 0, false);
-  topP = NewPanel(leftP, kit::Dock::Top, 26, true);
-  Image1 = NewLabel(topP, 13, 1, 310, 25);
-  Image1->setPixmap(Picture("title"));
+  using namespace layout;
+  c_.leftP = NewPanel(this, kit::Dock::Client, 0, false);
+  c_.topP = NewPanel(c_.leftP, kit::Dock::Top, kTopPHeight, true);
+  c_.Image1 = NewLabel(c_.topP, kImage1);
+  c_.Image1->setPixmap(Picture("title"));
   // The function bar runs under the side strip too: docked before it.
-  buttonP = NewPanel(leftP, kit::Dock::Bottom, 37, true);
-  sideP = NewPanel(leftP, kit::Dock::Left, 13, true);
-  panP = NewPanel(leftP, kit::Dock::Client, 0, false);
-  panP->SetColour(kButtonFace);
-  panP->SetBevel(kit::BevelKind::Lowered, 2);
+  c_.buttonP = NewPanel(c_.leftP, kit::Dock::Bottom, kButtonPHeight, true);
+  c_.sideP = NewPanel(c_.leftP, kit::Dock::Left, kSidePWidth, true);
+  c_.panP = NewPanel(c_.leftP, kit::Dock::Client, 0, false);
+  c_.panP->SetColour(kButtonFace);
+  c_.panP->SetBevel(kit::BevelKind::Lowered, kPanPBevel);
   // The bevel is the frame's own border: the board is placed by pBaseResize,
   // not docked, so the panel's full size counts.
-  MainGoPB = new platform::QtPaintBox(panP);
+  c_.MainGoPB = new platform::QtPaintBox(c_.panP);
 
-  functionP = new kit::TImagePanel(buttonP);
-  functionP->resize(buttonP->width() - 14, 37);
-  functionP->SetWallpaper(Picture("wallpaper"));
-  buttonP->DockChild(functionP, kit::Dock::Right);
-  testBtn = NewButton(functionP, 0, 0, 96, 35);
-  testEndBtn = NewButton(functionP, 0, 0, 96, 35);
-  numBtn = NewButton(functionP, 0, 0, 96, 35);
-  numEndBtn = NewButton(functionP, 0, 0, 96, 35);
-  printBtn = NewButton(functionP, 0, 0, 96, 35);
-  printBtn->SetGlyph(Picture("printbtn"));
-  printBtn->setObjectName("printBtn");  // a host's Print command clicks it
-  testEndBtn->hide();
-  numEndBtn->hide();
+  c_.functionP = new kit::TImagePanel(c_.buttonP);
+  c_.functionP->resize(c_.buttonP->width() - kFunctionPLeftFree, kFunctionPHeight);
+  c_.functionP->SetWallpaper(Picture("wallpaper"));
+  c_.buttonP->DockChild(c_.functionP, kit::Dock::Right);
+  for (kit::TFrameButton** button :
+       {&c_.testBtn, &c_.testEndBtn, &c_.numBtn, &c_.numEndBtn, &c_.printBtn}) {
+    *button = NewButton(c_.functionP, kWordButton);
+  }
+  c_.printBtn->SetGlyph(Picture("printbtn"));
+  c_.printBtn->setObjectName("printBtn");  // a host's Print command clicks it
+  c_.testEndBtn->hide();
+  c_.numEndBtn->hide();
   buttonPResize();
 
-  panP->OnResize = [this] { pBaseResize(); };
-  buttonP->OnResize = [this] { buttonPResize(); };
-  functionP->OnResize = [this] { functionPResize(); };
+  c_.panP->OnResize = [this] { pBaseResize(); };
+  c_.buttonP->OnResize = [this] { buttonPResize(); };
+  c_.functionP->OnResize = [this] { functionPResize(); };
 }
 
-// ---- Creation ----
-
-void TMoyoscope::ActiveFormCreate() {
-  NewsP->resize(NewsP->width(), 0);
-  state_ = TViewerState{};
-
-  const platform::Bitmap& wood = BoardPicture("baseb");
-  const platform::Bitmap& edge = BoardPicture("bedge");
-  BoardPicture("gedge");
-
-  for (int i = 1; i <= 6; ++i) {
-    QLabel* line = NewLabel(rightTopP, 10, 113 + 20 * i, 237, 14);
-    line->setFont(GulimNine(false));
-    infoLines[static_cast<std::size_t>(i - 1)] = line;
-  }
-
+void TMoyoscope::BuildNavButtons() {
   for (int k = 0; k < 6; ++k) {
-    auto* button = new kit::TFrameButton(functionP);
-    button->resize(k == 0 || k == 5 ? 39 : 37, 20);
+    auto* button = new kit::TFrameButton(c_.functionP);
+    button->resize(layout::NavButtonWidth(k), layout::kNavHeight);
     button->tag = k;
     button->SetGlyph(Picture("ARROW" + std::to_string(k + 1)), 4);
-    button->OnClick = [this](kit::TFrameButton& sender) { navButtonClick(sender.tag); };
-    navButtons[static_cast<std::size_t>(k)] = button;
+    c_.navButtons[static_cast<std::size_t>(k)] = button;
   }
-  PlaceNavButtons(kNavSpreadAtCreation);
+  PlaceNavButtons(layout::kNavSpreadAtCreation);
+}
 
-  SetCaption(Label1, Heading(67));
-  SetCaption(Label2, Heading(68));
-  SetCaption(StatusL, Message(31));
-  giboBtn->setText(ToQt(Message(31)));
-  SetCaption(NewsL, Heading(69));
+void TMoyoscope::ActiveFormCreate() {
+  c_.NewsP->resize(c_.NewsP->width(), 0);
+  for (int i = 1; i <= 6; ++i) {
+    QLabel* line = NewLabel(
+        c_.rightTopP, AtTop(layout::kInfoLine, layout::kInfoLine.top + layout::kInfoLineStep * i));
+    line->setFont(GulimNine(false));
+    c_.infoLines[static_cast<std::size_t>(i - 1)] = line;
+  }
+  BuildNavButtons();
 
-  record_->commentCount = 0;
-  noteMessage_ = std::make_unique<TNoteMessage>(commentM);
+  SetCaption(c_.Label1, Heading(67));
+  SetCaption(c_.Label2, Heading(68));
+  SetCaption(c_.StatusL, Message(31));
+  c_.giboBtn->setText(ToQt(Message(31)));
+  SetCaption(c_.NewsL, Heading(69));
+  LoadFaces();
 
-  testBtn->SetGlyph(Picture("test"));
-  testEndBtn->SetGlyph(Picture("testend"));
-  numBtn->SetGlyph(Picture("order"));
-  numEndBtn->SetGlyph(Picture("orderend"));
-  autoBtn->SetGlyph(Picture("auto"));
-  autoEndBtn->SetGlyph(Picture("autoend"));
-  newsBtn->SetGlyph(Picture("newsdown"));
-  giboBtn->SetDownInGroup(true);
-
-  painter_ = std::make_unique<TZelGoPB>(*MainGoPB, wood, edge);
-  // No size counts as unchanged, so the first placement always sizes the board.
-  painter_->SetBoardPixels(0);
-  board_ = std::make_unique<TGoBoard>();
-  ConnectBoard();
-  ConnectModeButtons();
-  printBtn->OnClick = [this](kit::TFrameButton&) { printBtnClick(); };
-
+  view_ = std::make_unique<View>(*this);
+  TViewerServices services;
+  services.notifier = services_.notifier.get();
+  services.makeTimer = services_.makeTimer;
+  services.stoneSound = services_.stoneSound.get();
+  services.bitmaps = bitmaps_;
+  services.missingPicture = blankPicture_.get();
+  services.paintBox = c_.MainGoPB;
+  services.makeReferenceWindow = [this] { return services_.makeReferenceWindow(this); };
+  session_ = std::make_unique<TViewerSession>(*view_, std::move(services));
+  ConnectButtons();
   pBaseResize();
 }
 
-void TMoyoscope::ConnectBoard() {
-  board_->OnStonePlaced = [this](const TGoBoard&, int x, int y, int number, std::uint8_t colour) {
-    OnStonePlaced(x, y, number, colour);
-  };
-  board_->OnPointChanged = [this](const TGoBoard&, int x, int y, int number, std::uint8_t colour) {
-    OnPointChanged(x, y, number, colour);
-  };
-  board_->OnMove = [this](const TGoBoard&, const TMoveInfo& info, bool) { OnMove(info); };
-  painter_->OnPointClick = [this](TZelGoPB&, platform::MouseButton button, unsigned shift, int x,
-                                  int y) { boardClick(button, shift, x, y); };
+void TMoyoscope::LoadFaces() {
+  c_.testBtn->SetGlyph(Picture("test"));
+  c_.testEndBtn->SetGlyph(Picture("testend"));
+  c_.numBtn->SetGlyph(Picture("order"));
+  c_.numEndBtn->SetGlyph(Picture("orderend"));
+  c_.autoBtn->SetGlyph(Picture("auto"));
+  c_.autoEndBtn->SetGlyph(Picture("autoend"));
+  c_.newsBtn->SetGlyph(Picture("newsdown"));
+  c_.giboBtn->SetDownInGroup(true);
+}
+
+void TMoyoscope::ConnectButtons() {
+  using Button = kit::TFrameButton;
+  for (Button* button : c_.navButtons) {
+    button->OnClick = [this](Button& sender) { navButtonClick(sender.tag); };
+  }
+  c_.autoBtn->OnClick = [this](Button&) { autoBtnClick(); };
+  c_.autoEndBtn->OnClick = [this](Button&) { autoEndBtnClick(); };
+  QObject::connect(c_.secondSE, &QSpinBox::valueChanged, this, [this] { secondSEChange(); });
+  c_.moveBtn->OnClick = [this](Button&) { moveBtnClick(); };
+  QObject::connect(c_.moveEd, &QLineEdit::returnPressed, this,
+                   [this] { moveEdKeyDown(kEnterKey); });
+  c_.newsBtn->OnClick = [this](Button&) { newsBtnClick(); };
+  c_.testBtn->OnClick = [this](Button&) { testBtnClick(); };
+  c_.testEndBtn->OnClick = [this](Button&) { testEndBtnClick(); };
+  c_.numBtn->OnClick = [this](Button&) { numBtnClick(); };
+  c_.numEndBtn->OnClick = [this](Button&) { numEndBtnClick(); };
+  for (Button* button : {c_.giboBtn, c_.BBtn, c_.WBtn, c_.BWBtn}) {
+    button->OnClick = [this](Button& sender) { AnserBtnClick(sender.tag); };
+  }
+  c_.HintBtn->OnClick = [this](Button&) { HintBtnClick(); };
+  c_.HintXBtn->OnClick = [this](Button&) { HintXBtnClick(); };
+  c_.printBtn->OnClick = [this](Button&) { printBtnClick(); };
 }
 
 QPixmap TMoyoscope::Picture(const std::string& name) {
@@ -405,402 +490,133 @@ QPixmap TMoyoscope::Picture(const std::string& name) {
   return qt != nullptr ? QPixmap::fromImage(qt->Image()) : QPixmap();
 }
 
-const platform::Bitmap& TMoyoscope::BoardPicture(const std::string& name) {
-  if (const platform::Bitmap* bitmap = bitmaps_->Find(name)) return *bitmap;
-  // A picture the artwork lacks is drawn as plain board colour.
-  if (!blankPicture_) {
-    QImage blank(1, 1, QImage::Format_RGB32);
-    blank.fill(QColor(220, 179, 92));
-    blankPicture_ = std::make_unique<platform::QtBitmap>(blank);
-  }
-  return *blankPicture_;
-}
-
 // ---- Layout ----
 
 void TMoyoscope::pBaseResize() {
-  if (!painter_) return;
-  const int width = panP->width();
-  const int height = panP->height();
-  const int margin = painter_->Margin();
-  const int lines = painter_->Lines();
-  const int cell = std::min((width - 5 - margin) / lines, (height - 5 - margin) / lines);
-  const int pixels = lines * cell;
-  MainGoPB->move((width - pixels - margin) / 2, (height - pixels - margin) / 2);
-  if (pixels != painter_->BoardPixels()) chooseCellSize(pixels);
+  if (!session_) return;
+  const layout::TBoardPlace place = session_->PlaceBoard(c_.panP->width(), c_.panP->height());
+  c_.MainGoPB->move(place.left, place.top);
 }
 
 void TMoyoscope::chooseCellSize(int pixels) {
-  const int n = pixels / painter_->Lines();
-  if (n >= 10 && n <= 59) {
-    const std::string size = std::to_string(n);
-    painter_->SetStoneBitmaps(bitmaps_->Find("bs" + size), bitmaps_->Find("ws" + size),
-                              bitmaps_->Find("bm" + size), bitmaps_->Find("wm" + size));
-    ++stonePictureLoads_;
-  }
-  painter_->SetBoardSize(pixels);
+  session_->chooseCellSize(pixels);
 }
 
 void TMoyoscope::buttonPResize() {
-  functionP->resize(buttonP->width() - 14, functionP->height());
-  const int testLeft = functionP->width() - 294;
-  testBtn->move(testLeft, 0);
-  testEndBtn->move(testLeft, 0);
-  numBtn->move(testLeft + 96, 0);
-  numEndBtn->move(testLeft + 96, 0);
-  printBtn->move(testLeft + 192, 0);
+  c_.functionP->resize(c_.buttonP->width() - layout::kFunctionPLeftFree, c_.functionP->height());
+  const auto [test, numbers, print] = layout::WordButtonLefts(c_.functionP->width());
+  c_.testBtn->move(test, 0);
+  c_.testEndBtn->move(test, 0);
+  c_.numBtn->move(numbers, 0);
+  c_.numEndBtn->move(numbers, 0);
+  c_.printBtn->move(print, 0);
 }
 
 void TMoyoscope::functionPResize() {
-  PlaceNavButtons(kNavSpreadOnResize);
+  PlaceNavButtons(layout::kNavSpreadOnResize);
 }
 
 void TMoyoscope::PlaceNavButtons(int spread) {
-  if (navButtons[0] == nullptr) return;
-  const int first = (functionP->width() - spread) / 2;
-  for (int k = 0; k < 6; ++k) {
-    const int left = k == 0 ? first : first + 39 + 37 * (k - 1);
-    navButtons[static_cast<std::size_t>(k)]->move(left, 8);
-  }
+  if (c_.navButtons[0] == nullptr) return;
+  const std::array<int, 6> lefts = layout::NavButtonLefts(c_.functionP->width(), spread);
+  for (std::size_t k = 0; k < lefts.size(); ++k) c_.navButtons[k]->move(lefts[k], layout::kNavTop);
 }
 
 void TMoyoscope::commentPResize() {
-  commentM->resize(commentM->width(), std::max(commentP->height() - 29, 0));
+  c_.commentM->resize(c_.commentM->width(),
+                      std::max(c_.commentP->height() - layout::kCommentMBelow, 0));
 }
 
-// ---- Notices ----
-
-void TMoyoscope::showNotice(const std::string& text) {
-  services_.notifier->ShowNotice(Message(2), text);
-}
-
-void TMoyoscope::showNotice2(int first, int second) {
-  showNotice(Message(first) + "\r\n\r\n" + Message(second));
-}
-
-// ---- Board model events ----
-
-void TMoyoscope::OnStonePlaced(int x, int y, int number, std::uint8_t colour) {
-  if (!state_.loading && state_.soundOn) {
-    services_.stoneSound->Play();
-    ++stoneSounds_;
+void TMoyoscope::HideGuessingControls() {
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           c_.Bevel3, c_.Label2, c_.BWBtn, c_.BBtn, c_.WBtn, c_.HintBtn, c_.giboBtn, c_.Bevel4}) {
+    control->hide();
   }
-  state_.lastPaintedColour = colour;
-  painter_->DrawPoint(colour, x, y, number);
+  c_.movesP->resize(c_.movesP->width(), layout::kMovesPHeightWithoutQuiz);
+  c_.rightP->Relayout();
 }
 
-void TMoyoscope::OnPointChanged(int x, int y, int number, std::uint8_t colour) {
-  painter_->DrawPoint(colour, x, y, number);
-}
-
-void TMoyoscope::OnMove(const TMoveInfo& info) {
-  wDiedSL->setText(QString::number(info.BlackCaptures));
-  bDiedSL->setText(QString::number(info.WhiteCaptures));
-}
-
-// ---- Navigation ----
-
-int TMoyoscope::MoveCount() const {
-  return board_->MoveCount();
-}
+// ---- Handlers: each is the session's operation ----
 
 void TMoyoscope::navButtonClick(int tag) {
-  if (IsGuessing(state_.mode)) {
-    showNotice2(4, 5);
-    return;
-  }
-  state_.autoPlaying = false;
-  if (state_.mode != ViewerMode::Viewing && state_.mode != ViewerMode::Trial) return;
-  TGoBoard& board = *board_;
-  switch (tag) {
-    case 0:
-      state_.soundOn = false;
-      while (board.MoveCount() >= 1 && board.Back()) {
-      }
-      break;
-    case 1:
-      state_.soundOn = false;
-      for (int i = 0; i < 5; ++i) board.Back();
-      break;
-    case 2:
-      state_.soundOn = false;
-      board.Back();
-      break;
-    case 3:
-      state_.soundOn = true;
-      board.Forward();
-      break;
-    case 4:
-      state_.soundOn = false;
-      for (int i = 0; i < 5; ++i) board.Forward();
-      break;
-    case 5:
-      state_.soundOn = false;
-      while (board.Forward()) {
-      }
-      break;
-    default:
-      return;
-  }
-  refreshComment();
+  session_->Navigate(tag);
 }
-
 void TMoyoscope::boardClick(platform::MouseButton button, unsigned, int x, int y) {
-  state_.autoPlaying = false;
-  const bool left = button == platform::MouseButton::Left;
-  switch (state_.mode) {
-    case ViewerMode::Viewing:
-      if (left) {
-        state_.soundOn = true;
-        if (!board_->Forward()) showNotice(Message(1));
-      } else {
-        state_.soundOn = false;
-        board_->Back();
-      }
-      refreshComment();
-      break;
-    case ViewerMode::Trial:
-      trialBoardClick(button, x, y);
-      break;
-    case ViewerMode::GuessBlack:
-    case ViewerMode::GuessWhite:
-    case ViewerMode::GuessBoth:
-      if (!left) {
-        showNotice2(4, 5);
-        refreshComment();
-      } else {
-        guessBoardClick(x, y);
-      }
-      break;
-  }
+  session_->BoardClick(button, x, y);
 }
-
 void TMoyoscope::moveBtnClick() {
-  if (state_.mode != ViewerMode::Viewing) {
-    showNotice2(25, 5);
-    return;
-  }
-  const int n = DecimalOr(FromQt(moveEd->text()), 1000);
-  if (n == 1000 || n <= 0) {
-    showNotice(Message(26));
-    moveEd->clear();
-    return;
-  }
-  if (!autoEndBtn->isHidden()) autoEndBtnClick();
-  TGoBoard& board = *board_;
-  state_.soundOn = false;
-  while (board.MoveCount() >= 1 && board.Back()) {
-  }
-  refreshComment();
-  if (n < board.LastMove()) {
-    // A stored move the board refuses ends the walk where it stands.
-    while (board.MoveCount() < n && board.Forward()) {
-    }
-  } else {
-    while (board.Forward()) {
-    }
-  }
-  refreshComment();
-  moveEd->setText(QString::number(board.MoveCount()));
+  session_->Jump(FromQt(c_.moveEd->text()));
 }
-
 void TMoyoscope::moveEdKeyDown(int key) {
   if (key == kEnterKey) moveBtnClick();
 }
-
-// ---- Automatic play ----
-
 void TMoyoscope::autoBtnClick() {
-  if (state_.mode != ViewerMode::Viewing) return;
-  timer_->SetInterval(secondSE->value() * 1000);
-  timer_->SetEnabled(true);
-  state_.autoPlaying = true;
-  autoEndBtn->show();
-  autoBtn->hide();
+  session_->StartAutoPlay(c_.secondSE->value());
 }
-
-void TMoyoscope::TimerTimer() {
-  if (!state_.autoPlaying) {
-    timer_->SetEnabled(false);
-    return;
-  }
-  state_.soundOn = true;
-  if (!board_->Forward()) autoEndBtnClick();
-  refreshComment();
-}
-
 void TMoyoscope::autoEndBtnClick() {
-  if (state_.mode != ViewerMode::Viewing) return;
-  timer_->SetEnabled(false);
-  state_.autoPlaying = false;
-  autoEndBtn->hide();
-  autoBtn->show();
+  session_->StopAutoPlay();
 }
-
+void TMoyoscope::TimerTimer() {
+  session_->AutoPlayTick();
+}
 void TMoyoscope::secondSEChange() {
-  if (!autoEndBtn->isHidden()) timer_->SetInterval(secondSE->value() * 1000);
+  session_->ChangePace(c_.secondSE->value());
 }
-
-// ---- Commentary ----
-
-bool TMoyoscope::CommentaryHidden() const {
-  return SummaryOnly(record_->info, level_);
-}
-
-int TMoyoscope::CommentaryMove() const {
-  return state_.mode == ViewerMode::Trial ? TrialStartMove() : board_->MoveCount();
-}
-
 void TMoyoscope::refreshComment() {
-  if (CommentaryHidden()) return;
-  const int move = CommentaryMove();
-  commentM->Clear();
-  noteMessage_->AddLink("", false);
-  const int count = std::clamp(record_->commentCount, 0, kMaxCommentEntries);
-  int references = 0;
-  for (int i = 0; i < count; ++i) {
-    const TCommentEntry& entry = record_->comments[static_cast<std::size_t>(i)];
-    if (entry.moveNo != move) continue;
-    if (entry.kind == kCommentText) {
-      noteMessage_->AddText(entry.text, true);
-    } else {
-      ++references;
-      noteMessage_->AddLink(
-          Message(28) + " " + std::to_string(move) + "-" + std::to_string(references), true);
-    }
-  }
+  session_->refreshComment();
 }
-
 void TMoyoscope::commentMContext(int start, int stop) {
-  const std::string memo = commentM->Text();
-  if (start < 0 || stop < start + 6 || static_cast<std::size_t>(stop) > memo.size()) return;
-  const std::string text =
-      memo.substr(static_cast<std::size_t>(start) + 3, static_cast<std::size_t>(stop - start - 6));
-  const std::string& caption = Message(28);
-  if (text.size() < 8 || text.compare(0, caption.size(), caption) != 0 || text[6] != ' ') return;
-  for (std::size_t i = 7; i < text.size(); ++i) {
-    if (!(text[i] >= '0' && text[i] <= '9') && text[i] != '-') return;
-  }
-  const std::size_t dash = text.find('-');
-  if (dash == std::string::npos || dash <= 7) return;
-  // The number after the first dash; another dash in it makes it no number.
-  const int wanted = DecimalOr(text.substr(dash + 1), 0);
-  if (wanted <= 0) return;
-  const int move = CommentaryMove();
-  const int count = std::clamp(record_->commentCount, 0, kMaxCommentEntries);
-  int seen = 0;
-  for (int i = 0; i < count; ++i) {
-    const TCommentEntry& entry = record_->comments[static_cast<std::size_t>(i)];
-    if (entry.moveNo == move && entry.kind == kReferenceDiagram && ++seen == wanted) {
-      openReference(entry.text);
-      return;
-    }
-  }
+  session_->OpenLink(LinkText(c_.commentM->Text(), start, stop));
 }
-
 void TMoyoscope::openReference(const std::string& text) {
-  if (!referenceWindow_) {
-    if (!services_.makeReferenceWindow) return;
-    referenceWindow_ = services_.makeReferenceWindow(this);
-    if (!referenceWindow_) return;
-  }
-  auto snapshot = std::make_unique<TBoardSnapshot>();
-  board_->SavePosition(*snapshot);
-  referenceWindow_->ShowPosition(19, *snapshot, painter_->Flipped(), false);
-  referenceWindow_->ShowWindow();
-  referenceWindow_->LoadDiagram(text);
+  session_->openReference(text);
 }
-
-// ---- News ----
-
-void TMoyoscope::SetNews(const std::string& address) {
-  if (address.empty()) return;
-  if (!newsView_) {
-    newsView_ = services_.makeNewsView(NewsP);
-    if (!newsView_) return;
-    WebNews = newsView_->Widget();
-    WebNews->setGeometry(10, 22, 238, 142);
-    WebNews->show();
-  }
-  newsView_->Navigate(address);
-  newsBtn->SetGlyph(Picture("newsdown"));
-  NewsP->resize(NewsP->width(), kNewsOpen);
-  Panel1->Relayout();
-  commentPResize();
-}
-
 void TMoyoscope::newsBtnClick() {
-  if (newsBtn->tag == 0) {
-    newsBtn->SetGlyph(Picture("newsup"));
-    newsBtn->tag = 1;
-    NewsP->resize(NewsP->width(), kNewsFolded);
-  } else if (newsBtn->tag == 1) {
-    newsBtn->SetGlyph(Picture("newsdown"));
-    newsBtn->tag = 0;
-    NewsP->resize(NewsP->width(), kNewsOpen);
-  } else {
-    return;
-  }
-  Panel1->Relayout();
-  commentPResize();
+  session_->ToggleNews();
+  c_.newsBtn->tag = session_->NewsFolded() ? 1 : 0;
+}
+void TMoyoscope::testBtnClick() {
+  session_->EnterTrial();
+}
+void TMoyoscope::testEndBtnClick() {
+  session_->LeaveTrial();
+}
+void TMoyoscope::numBtnClick() {
+  session_->NumbersOn();
+}
+void TMoyoscope::numEndBtnClick() {
+  session_->NumbersOff();
+}
+void TMoyoscope::AnserBtnClick(int tag) {
+  session_->ChooseMode(tag);
+}
+void TMoyoscope::HintBtnClick() {
+  session_->HintsOn();
+}
+void TMoyoscope::HintXBtnClick() {
+  session_->HintsOff();
+}
+void TMoyoscope::Timer1Timer() {
+  session_->CloseWrongGuessNotice();
 }
 
-// ---- Loading ----
+// ---- The session's state, for the automation surface ----
 
-void TMoyoscope::HideGuessingControls() {
-  for (QWidget* control : std::initializer_list<QWidget*>{Bevel3, Label2, BWBtn, BBtn, WBtn,
-                                                          HintBtn, giboBtn, Bevel4}) {
-    control->hide();
-  }
-  movesP->resize(movesP->width(), 38);
-  rightP->Relayout();
+int TMoyoscope::MoveCount() const {
+  return session_->Board().MoveCount();
 }
-
-void TMoyoscope::ShowNotice(const std::string& text) {
-  showNotice(text);
-}
-
-class TMoyoscope::FormRecordView : public TRecordView {
- public:
-  explicit FormRecordView(TMoyoscope& form) : form_(form) {}
-
-  void SetHandicapByte(std::uint8_t handicap) override { form_.handicapByte_ = handicap; }
-  void BoardCleared() override {
-    // A new game raises no point events: wipe the old position from the screen
-    // before the handicap stones report themselves, and zero the prisoner counts.
-    // A record of another board size gets its own lines and cell size first.
-    form_.painter_->SetLines(form_.board_->Size());
-    form_.pBaseResize();
-    form_.painter_->LoadBoard(form_.board_->Points());
-    form_.OnMove(form_.board_->GetMoveInfo());
-  }
-  void SetEventName(const std::string& title) override { SetCaption(form_.eventNameL, title); }
-  void SetInfoLine(int line, const std::string& text) override {
-    if (line >= 1 && line <= static_cast<int>(form_.infoLines.size())) {
-      SetCaption(form_.infoLines[static_cast<std::size_t>(line - 1)], text);
-    }
-  }
-  void SetBlackPlayer(const std::string& name, const std::string& rank) override {
-    SetCaption(form_.bPlayerL, name);
-    SetCaption(form_.BGlvlL, rank);
-  }
-  void SetWhitePlayer(const std::string& name, const std::string& rank) override {
-    SetCaption(form_.wPlayerL, name);
-    SetCaption(form_.WGlvlL, rank);
-  }
-  void ClearMemo() override { form_.commentM->Clear(); }
-  void SetLoading(bool loading) override { form_.state_.loading = loading; }
-  void RefreshComment() override { form_.refreshComment(); }
-  void AppendMemoLine(const std::string& text) override { form_.commentM->AddLine(text); }
-
- private:
-  TMoyoscope& form_;
-};
 
 void TMoyoscope::ApplyRecord() {
-  AbandonTrial();
-  FormRecordView view(*this);
-  moyo::ApplyRecord(*record_, level_, *board_, view);
+  session_->ApplyRecord();
+}
+void TMoyoscope::ShowNotice(const std::string& text) {
+  session_->showNotice(text);
+}
+void TMoyoscope::showNotice(const std::string& text) {
+  session_->showNotice(text);
+}
+void TMoyoscope::SetNews(const std::string& address) {
+  session_->SetNews(address);
 }
 
 }  // namespace moyo

@@ -1,26 +1,24 @@
 #pragma once
-// The viewer form: the board with its frame and function bar, the players and
-// game information, the commentary and news panels, and the play and guessing
-// rows. It owns the record, the board model, the painter, the commentary
-// writer and every control it shows; the automation surface drives it
-// through the public members below.
+// The viewer form: the Qt view of a TViewerSession. It builds the board with
+// its frame and function bar, the players and game information, the
+// commentary and news panels and the play and guessing rows from the layout
+// table, forwards every handler to the session, and shows what the session
+// reports. The automation surface drives it through the public members below.
 
 #include <array>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "control/RecordLoader.h"
-#include "control/TModeStack.h"
-#include "control/ViewerState.h"
 #include "kit/TDockPanel.h"
 #include "platform/PaintBox.h"
 #include "record/TGameRecord.h"
+#include "viewer/TViewerSession.h"
 
 class QLabel;
-class QPixmap;
 class QLineEdit;
+class QPixmap;
 class QSpinBox;
 
 namespace moyo::platform {
@@ -34,7 +32,6 @@ class Timer;
 
 namespace moyo::kit {
 class TBevel;
-class TDockPanel;
 class TFrameButton;
 class TImagePanel;
 class TLinkMemo;
@@ -44,28 +41,12 @@ namespace moyo {
 
 class TGoBoard;
 class TZelGoPB;
-class TNoteMessage;
 class TNewsView;
-struct TBoardSnapshot;
-struct TMoveInfo;
-
-// The window that replays a reference diagram of a commentary; the form
-// creates it on first use and keeps it.
-class TReferenceWindow {
- public:
-  virtual ~TReferenceWindow() = default;
-  // Shows `snapshot` on a board of `lines` lines, turned when `flipped`.
-  virtual void ShowPosition(int lines, const TBoardSnapshot& snapshot, bool flipped, bool draw) = 0;
-  // Brings the window up.
-  virtual void ShowWindow() = 0;
-  // Plays the moves of a reference-diagram string on the position shown.
-  virtual void LoadDiagram(const std::string& diagram) = 0;
-};
 
 // What the form uses of the system. Anything left empty gets the Qt one.
 struct TFormServices {
   std::unique_ptr<platform::Notifier> notifier;
-  // Makes the form's timers (automatic play, the wrong-guess notice).
+  // Makes the form's timers (automatic play, the wrong-guess notice, the reply pause).
   std::function<std::unique_ptr<platform::Timer>()> makeTimer;
   std::unique_ptr<platform::SoundPlayer> stoneSound;
   // The named pictures; not owned. Empty: a store of the program's artwork.
@@ -76,98 +57,9 @@ struct TFormServices {
   std::function<std::unique_ptr<TReferenceWindow>(QWidget* owner)> makeReferenceWindow;
 };
 
-class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
- public:
-  // The size a host gives the control unless it says otherwise.
-  static constexpr int kDefaultWidth = 789;
-  static constexpr int kDefaultHeight = 628;
-
-  // Builds the form at width x height and runs ActiveFormCreate.
-  explicit TMoyoscope(QWidget* parent = nullptr, TFormServices services = {},
-                      int width = kDefaultWidth, int height = kDefaultHeight);
-  ~TMoyoscope() override;
-
-  // ---- Used by the automation surface ----
-
-  // The record the readers fill and ApplyRecord shows.
-  TGameRecord& Record() override { return *record_; }
-  // The board model of the main board.
-  TGoBoard& Board() { return *board_; }
-  const TGoBoard& Board() const { return *board_; }
-  // The painter of the main board.
-  TZelGoPB& Painter() { return *painter_; }
-  // The member level the host passed with the record.
-  const std::string& Level() const { return level_; }
-  void SetLevel(const std::string& level) override { level_ = level; }
-  // The current move of the board model (0 before the first move).
-  int MoveCount() const;
-  // Hides the guessing row's heading, buttons and bevels and shortens movesP to 38.
-  void HideGuessingControls() override;
-  // Shows the filled record: labels, board, commentary. A record whose moves
-  // the board refuses still loads as far as the board takes it.
-  void ApplyRecord() override;
-  // The loader's notice: the same as showNotice.
-  void ShowNotice(const std::string& text) override;
-  // The handicap byte of the game-state record, as printing reads it.
-  std::uint8_t HandicapByte() const { return handicapByte_; }
-  // Opens the news panel on `address` (CP949); an empty address changes nothing.
-  void SetNews(const std::string& address);
-  // Shows a modal notice with caption message 2 and returns when it closes.
-  void showNotice(const std::string& text);
-  // A notice of two messages joined by two line breaks.
-  void showNotice2(int first, int second);
-  // The viewer state (mode and flags).
-  const TViewerState& State() const { return state_; }
-  TViewerState& State() { return state_; }
-
-  // ---- Handlers (public so a host or test can drive them as a click would) ----
-
-  void navButtonClick(int tag);
-  void boardClick(platform::MouseButton button, unsigned shift, int x, int y);
-  void moveBtnClick();
-  void moveEdKeyDown(int key);
-  void autoBtnClick();
-  void autoEndBtnClick();
-  void TimerTimer();
-  void secondSEChange();
-  void refreshComment();
-  void commentMContext(int start, int stop);
-  void openReference(const std::string& text);
-  void newsBtnClick();
-  void pBaseResize();
-  void chooseCellSize(int pixels);
-  void buttonPResize();
-  void functionPResize();
-  void commentPResize();
-
-  // Prints the game as diagrams after the print options dialog (full members only).
-  void printBtnClick();
-
-  // ---- Trial moves, move numbers and next-move guessing ----
-
-  // Enters trial mode on the position shown (only from Viewing).
-  void testBtnClick();
-  // Leaves trial mode, back to exactly the position and record end it was entered on.
-  void testEndBtnClick();
-  // Writes its move number on every stone, in any mode.
-  void numBtnClick();
-  // Takes the move numbers off again, leaving the last-move mark.
-  void numEndBtnClick();
-  // Chooses the mode by the mode button's tag: 0 Viewing, 1 to 3 guessing Black, White, both.
-  void AnserBtnClick(int tag);
-  void HintBtnClick();
-  void HintXBtnClick();
-  // Closes the wrong-guess notice if it is still open.
-  void Timer1Timer();
-  // Marks up to four coming moves of the record, the next one among them.
-  void showHints();
-  // Takes the hint marks off.
-  void hideHints();
-  // The saved modes of trial mode.
-  const TModeStack& ModeStack() const { return modeStack_; }
-
-  // ---- Components, named by role and kind ----
-
+// The form's widgets, named by role and kind; the form places them from the
+// layout table and only the form changes them.
+struct TFormComponents {
   kit::TDockPanel* rightP = nullptr;
   kit::TDockPanel* rightTopP = nullptr;
   QLabel* matchNameL = nullptr;
@@ -220,67 +112,120 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   std::array<kit::TFrameButton*, 6> navButtons{};
   kit::TDockPanel* panP = nullptr;
   platform::QtPaintBox* MainGoPB = nullptr;
+};
+
+class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
+ public:
+  // The size a host gives the control unless it says otherwise.
+  static constexpr int kDefaultWidth = 789;
+  static constexpr int kDefaultHeight = 628;
+
+  // Builds the form at width x height and runs ActiveFormCreate.
+  explicit TMoyoscope(QWidget* parent = nullptr, TFormServices services = {},
+                      int width = kDefaultWidth, int height = kDefaultHeight);
+  ~TMoyoscope() override;
+
+  // ---- Used by the automation surface ----
+
+  // The behaviour behind the form.
+  TViewerSession& Session() { return *session_; }
+  // The record the readers fill and ApplyRecord shows.
+  TGameRecord& Record() override { return session_->Record(); }
+  // The board model of the main board.
+  TGoBoard& Board() { return session_->Board(); }
+  const TGoBoard& Board() const { return session_->Board(); }
+  // The painter of the main board.
+  TZelGoPB& Painter() { return session_->Painter(); }
+  // The member level the host passed with the record.
+  const std::string& Level() const { return session_->Level(); }
+  void SetLevel(const std::string& level) override { session_->SetLevel(level); }
+  // The current move of the board model (0 before the first move).
+  int MoveCount() const;
+  // Hides the guessing row's heading, buttons and bevels and shortens movesP to 38.
+  void HideGuessingControls() override;
+  // Shows the filled record: labels, board, commentary. A record whose moves
+  // the board refuses still loads as far as the board takes it.
+  void ApplyRecord() override;
+  // The loader's notice: the same as showNotice.
+  void ShowNotice(const std::string& text) override;
+  // The handicap byte of the game-state record, as printing reads it.
+  std::uint8_t HandicapByte() const { return session_->HandicapByte(); }
+  // Opens the news panel on `address` (CP949); an empty address changes nothing.
+  void SetNews(const std::string& address);
+  // Shows a modal notice with caption message 2 and returns when it closes.
+  void showNotice(const std::string& text);
+  // The viewer state (mode and flags).
+  const TViewerState& State() const { return session_->State(); }
+  TViewerState& State() { return session_->State(); }
+  // The saved modes of trial mode.
+  const TModeStack& ModeStack() const { return session_->ModeStack(); }
+  // The widgets, for the screenshot tool and the tests that look at them.
+  const TFormComponents& Components() const { return c_; }
+
+  // ---- Handlers (public so a host or test can drive them as a click would) ----
+
+  void navButtonClick(int tag);
+  void boardClick(platform::MouseButton button, unsigned shift, int x, int y);
+  void moveBtnClick();
+  void moveEdKeyDown(int key);
+  void autoBtnClick();
+  void autoEndBtnClick();
+  void TimerTimer();
+  void secondSEChange();
+  void refreshComment();
+  void commentMContext(int start, int stop);
+  void openReference(const std::string& text);
+  void newsBtnClick();
+  void pBaseResize();
+  void chooseCellSize(int pixels);
+  void buttonPResize();
+  void functionPResize();
+  void commentPResize();
+  // Prints the game as diagrams after the print options dialog (full members only).
+  void printBtnClick();
+  // Enters trial mode on the position shown (only from Viewing).
+  void testBtnClick();
+  // Leaves trial mode, back to exactly the position and record end it was entered on.
+  void testEndBtnClick();
+  // Writes its move number on every stone, in any mode.
+  void numBtnClick();
+  // Takes the move numbers off again, leaving the last-move mark.
+  void numEndBtnClick();
+  // Chooses the mode by the mode button's tag: 0 Viewing, 1 to 3 guessing Black, White, both.
+  void AnserBtnClick(int tag);
+  void HintBtnClick();
+  void HintXBtnClick();
+  // Closes the wrong-guess notice if it is still open.
+  void Timer1Timer();
 
   // The automatic-play timer and the timer that closes a wrong-guess notice.
-  platform::Timer& Timer() { return *timer_; }
-  platform::Timer& Timer1() { return *timer1_; }
+  platform::Timer& Timer() { return session_->PlayTimer(); }
+  platform::Timer& Timer1() { return session_->NoticeTimer(); }
   // How often the stone sound was started (for tests and diagnostics).
-  int StoneSoundCount() const { return stoneSounds_; }
+  int StoneSoundCount() const { return session_->StoneSoundCount(); }
   // How often the stone pictures were loaded for a new cell size.
-  int StonePictureLoads() const { return stonePictureLoads_; }
+  int StonePictureLoads() const { return session_->StonePictureLoads(); }
 
  private:
+  class View;
   void ActiveFormCreate();
   void BuildRightPanel();
   void BuildMovesPanel();
   void BuildLeftPanel();
+  void BuildNavButtons();
   void LoadFaces();
-  void ConnectBoard();
-  void OnStonePlaced(int x, int y, int number, std::uint8_t colour);
-  void OnPointChanged(int x, int y, int number, std::uint8_t colour);
-  void OnMove(const TMoveInfo& info);
+  void ConnectButtons();
   void PlaceNavButtons(int spread);
-  // The labels and memo that showing a record writes to.
-  class FormRecordView;
   QPixmap Picture(const std::string& name);
-  const platform::Bitmap& BoardPicture(const std::string& name);
-  bool CommentaryHidden() const;
-  int CommentaryMove() const;
-  void ConnectModeButtons();
-  bool pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot);
-  void popMode();
-  int TrialStartMove() const;
-  void AbandonTrial();
-  void trialBoardClick(platform::MouseButton button, int x, int y);
-  void guessBoardClick(int x, int y);
-  void PlayReplies();
-  void PauseForReply();
-  void RepaintCurrentStone(int number);
-  template <typename Visit>
-  void ForEachHintPoint(Visit visit) const;
 
   TFormServices services_;
+  TFormComponents c_;
   std::unique_ptr<platform::BitmapStore> ownBitmaps_;
   platform::BitmapStore* bitmaps_ = nullptr;
-  std::unique_ptr<platform::Timer> timer_;
-  std::unique_ptr<platform::Timer> timer1_;
-  std::unique_ptr<TGameRecord> record_;
-  std::unique_ptr<TGoBoard> board_;
-  std::unique_ptr<TZelGoPB> painter_;
-  std::unique_ptr<TNoteMessage> noteMessage_;
-  std::unique_ptr<TReferenceWindow> referenceWindow_;
-  std::unique_ptr<TNewsView> newsView_;
   std::unique_ptr<platform::Bitmap> blankPicture_;
-  TViewerState state_;
-  std::string level_;
-  std::uint8_t handicapByte_ = 0;
-  int stoneSounds_ = 0;
-  int stonePictureLoads_ = 0;
-  TModeStack modeStack_;
-  // The board frame's colour outside trial mode.
-  QColor boardFrameColour_;
-  // Times the pause before each of the opponent's replies in the guessing modes.
-  std::unique_ptr<platform::Timer> replyTimer_;
+  std::unique_ptr<TNewsView> newsView_;
+  std::unique_ptr<View> view_;
+  std::unique_ptr<TViewerSession> session_;
 };
 
 }  // namespace moyo

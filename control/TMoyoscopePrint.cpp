@@ -9,8 +9,8 @@ namespace moyo {
 
 void TMoyoscope::printBtnClick() {
   moyo::printBtnClick(
-      level_, [this](const std::string& text) { showNotice(text); },
-      [this] { PrintFromViewer(this, ViewerPrintSource(*board_, record_->info, handicapByte_)); });
+      Level(), [this](const std::string& text) { showNotice(text); },
+      [this] { PrintFromViewer(this, ViewerPrintSource(Board(), Record().info, HandicapByte())); });
 }
 
 }  // namespace moyo

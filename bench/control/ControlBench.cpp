@@ -63,10 +63,10 @@ void BM_ToTheEndOf500Moves(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     form.navButtonClick(0);
-    form.MainGoPB->repaint();
+    form.Components().MainGoPB->repaint();
     state.ResumeTiming();
     form.navButtonClick(5);
-    form.MainGoPB->repaint();
+    form.Components().MainGoPB->repaint();
   }
   if (form.MoveCount() != moyo::kMaxRecordMoves) state.SkipWithError("did not reach the end");
 }

@@ -80,7 +80,7 @@ void PlayTrialStones(TMoyoscope& form, int count) {
 // Leaving trial mode after 30 trial stones on move 200, painting included.
 void BM_LeaveTrialAfter30StonesOnMove200(benchmark::State& state) {
   auto form = FormWithSample();
-  form->moveEd->setText("200");
+  form->Components().moveEd->setText("200");
   form->moveBtnClick();
   if (form->MoveCount() != 200) {
     state.SkipWithError("the sample did not reach move 200");

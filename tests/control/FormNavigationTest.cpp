@@ -26,7 +26,7 @@ class Navigation : public ::testing::Test {
   int Move() const { return t.form->MoveCount(); }
   void Nav(int tag) { t.form->navButtonClick(tag); }
   void Jump(const char* text) {
-    t.form->moveEd->setText(QString::fromUtf8(text));
+    t.form->Components().moveEd->setText(QString::fromUtf8(text));
     t.form->moveEdKeyDown(13);
   }
 
@@ -45,10 +45,10 @@ TEST_F(Navigation, ButtonsStepAndStopAtBothEndsWithoutNotices) {
   Load(12);
   Nav(0);
   EXPECT_EQ(Move(), 0);
-  t.form->commentM->AddLine("left over");
+  t.form->Components().commentM->AddLine("left over");
   Nav(0);  // at the start: nothing moves, the commentary is still rewritten
   EXPECT_EQ(Move(), 0);
-  EXPECT_EQ(t.form->commentM->LineCount(), 1);
+  EXPECT_EQ(t.form->Components().commentM->LineCount(), 1);
   Nav(3);
   Nav(3);
   Nav(3);
@@ -113,7 +113,7 @@ TEST_F(Navigation, GuessingModesRefuseNavigationJumpsAndRightClicks) {
     t.form->autoEndBtnClick();
     EXPECT_EQ(Move(), 1);
     EXPECT_FALSE(t.PlayTimer().enabled);
-    EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+    EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
     EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(4, 5), TwoMessages(4, 5),
                                                           TwoMessages(4, 5), TwoMessages(25, 5)}));
   }
@@ -130,17 +130,17 @@ TEST_F(Navigation, TrialModeNavigatesButRefusesJumpsAndPlay) {
   EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(25, 5)}));
   t.form->autoBtnClick();
   EXPECT_FALSE(t.PlayTimer().enabled);
-  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+  EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
 }
 
 TEST_F(Navigation, JumpsLandOnTheNumberOrTheLastMoveAndRejectNonNumbers) {
   Load(180);
   Jump("250");
   EXPECT_EQ(Move(), 180);
-  EXPECT_EQ(t.form->moveEd->text(), "180");
+  EXPECT_EQ(t.form->Components().moveEd->text(), "180");
   Jump("57");
   EXPECT_EQ(Move(), 57);
-  EXPECT_EQ(t.form->moveEd->text(), "57");
+  EXPECT_EQ(t.form->Components().moveEd->text(), "57");
   Jump("180");
   EXPECT_EQ(Move(), 180);
   EXPECT_TRUE(t.notices->texts.empty());
@@ -148,28 +148,28 @@ TEST_F(Navigation, JumpsLandOnTheNumberOrTheLastMoveAndRejectNonNumbers) {
     t.notices->texts.clear();
     Jump(bad);
     EXPECT_EQ(t.notices->texts, (std::vector<std::string>{Utf8Message(26)})) << bad;
-    EXPECT_EQ(t.form->moveEd->text(), "") << bad;
+    EXPECT_EQ(t.form->Components().moveEd->text(), "") << bad;
     EXPECT_EQ(Move(), 180) << bad;
   }
   // Enter in the edit jumps; other keys are left to the edit.
-  t.form->moveEd->setText("12");
+  t.form->Components().moveEd->setText("12");
   t.form->moveEdKeyDown('A');
   EXPECT_EQ(Move(), 180);
-  QTest::keyClick(t.form->moveEd, Qt::Key_Return);
+  QTest::keyClick(t.form->Components().moveEd, Qt::Key_Return);
   EXPECT_EQ(Move(), 12);
   // The edit holds at most three characters.
-  EXPECT_EQ(t.form->moveEd->maxLength(), 3);
+  EXPECT_EQ(t.form->Components().moveEd->maxLength(), 3);
 }
 
 TEST_F(Navigation, AutomaticPlayStepsEachTickAndStopsOneTickAfterTheEnd) {
   Load(3);
-  t.form->secondSE->setValue(3);
+  t.form->Components().secondSE->setValue(3);
   t.form->autoBtnClick();
   ManualTimer& timer = t.PlayTimer();
   EXPECT_TRUE(timer.enabled);
   EXPECT_EQ(timer.interval, 3000);
-  EXPECT_TRUE(t.form->autoBtn->isHidden());
-  EXPECT_FALSE(t.form->autoEndBtn->isHidden());
+  EXPECT_TRUE(t.form->Components().autoBtn->isHidden());
+  EXPECT_FALSE(t.form->Components().autoEndBtn->isHidden());
   timer.Tick();
   timer.Tick();
   EXPECT_EQ(Move(), 3);
@@ -177,8 +177,8 @@ TEST_F(Navigation, AutomaticPlayStepsEachTickAndStopsOneTickAfterTheEnd) {
   EXPECT_TRUE(timer.enabled);
   timer.Tick();  // nothing more to play: play stops without a notice
   EXPECT_FALSE(timer.enabled);
-  EXPECT_FALSE(t.form->autoBtn->isHidden());
-  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+  EXPECT_FALSE(t.form->Components().autoBtn->isHidden());
+  EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
   EXPECT_TRUE(t.notices->texts.empty());
 }
 
@@ -192,10 +192,10 @@ TEST_F(Navigation, ABoardClickStopsPlayAtTheNextTickAndLeavesTheStopFace) {
   timer.Tick();
   EXPECT_EQ(Move(), 3);
   EXPECT_FALSE(timer.enabled);
-  EXPECT_FALSE(t.form->autoEndBtn->isHidden());
-  t.form->autoEndBtn->click();
-  EXPECT_FALSE(t.form->autoBtn->isHidden());
-  EXPECT_TRUE(t.form->autoEndBtn->isHidden());
+  EXPECT_FALSE(t.form->Components().autoEndBtn->isHidden());
+  t.form->Components().autoEndBtn->click();
+  EXPECT_FALSE(t.form->Components().autoBtn->isHidden());
+  EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
 
   // A navigation button does the same; a jump stops play at once.
   t.form->autoBtnClick();
@@ -205,20 +205,20 @@ TEST_F(Navigation, ABoardClickStopsPlayAtTheNextTickAndLeavesTheStopFace) {
   t.form->autoBtnClick();
   Jump("7");
   EXPECT_FALSE(timer.enabled);
-  EXPECT_FALSE(t.form->autoBtn->isHidden());
+  EXPECT_FALSE(t.form->Components().autoBtn->isHidden());
 }
 
 TEST_F(Navigation, ChangingThePaceRetimesOnlyRunningPlay) {
   Load(20);
   ManualTimer& timer = t.PlayTimer();
-  t.form->secondSE->setValue(5);
+  t.form->Components().secondSE->setValue(5);
   EXPECT_EQ(timer.interval, 1000) << "not running: the pace is read when play starts";
   t.form->autoBtnClick();
   EXPECT_EQ(timer.interval, 5000);
-  t.form->secondSE->setValue(2);
+  t.form->Components().secondSE->setValue(2);
   EXPECT_EQ(timer.interval, 2000);
-  t.form->secondSE->setValue(500);
-  EXPECT_EQ(t.form->secondSE->value(), 100);
+  t.form->Components().secondSE->setValue(500);
+  EXPECT_EQ(t.form->Components().secondSE->value(), 100);
   EXPECT_EQ(timer.interval, 100000);
 }
 
@@ -227,8 +227,8 @@ TEST_F(Navigation, CaptureCountsFollowEveryStepBothWays) {
   TGoBoard& board = t.form->Board();
   bool sawCapture = false;
   const auto check = [&] {
-    EXPECT_EQ(t.form->wDiedSL->text(), QString::number(board.BlackCaptures()));
-    EXPECT_EQ(t.form->bDiedSL->text(), QString::number(board.WhiteCaptures()));
+    EXPECT_EQ(t.form->Components().wDiedSL->text(), QString::number(board.BlackCaptures()));
+    EXPECT_EQ(t.form->Components().bDiedSL->text(), QString::number(board.WhiteCaptures()));
     sawCapture = sawCapture || board.BlackCaptures() > 0;
   };
   while (Move() < 300) {
@@ -240,7 +240,7 @@ TEST_F(Navigation, CaptureCountsFollowEveryStepBothWays) {
     Nav(2);
     check();
   }
-  EXPECT_EQ(t.form->wDiedSL->text(), "0");
+  EXPECT_EQ(t.form->Components().wDiedSL->text(), "0");
 }
 
 // Real timers with the pace scaled from seconds to hundredths.
@@ -262,7 +262,7 @@ TEST(AutomaticPlay, RunsOnRealTimersToTheEndAndStops) {
   FillRecord(form, LegalGame(5));
   form.ApplyRecord();
   form.autoBtnClick();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return !form.autoBtn->isHidden(); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !form.Components().autoBtn->isHidden(); }, 5000));
   EXPECT_EQ(form.MoveCount(), 5);
   EXPECT_FALSE(form.Timer().Enabled());
 }

@@ -1,10 +1,9 @@
-// The commentary writer, the stone sound's wave and the news page conversion.
+// The stone sound's wave and the news page conversion.
 
 #include <QAudioFormat>
 
 #include "control/StoneSound.h"
 #include "control/TNewsView.h"
-#include "control/TNoteMessage.h"
 #include "kit/TLinkMemo.h"
 #include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtSoundPlayer.h"
@@ -13,28 +12,6 @@
 
 namespace moyo::test {
 namespace {
-
-TEST(NoteMessage, SeparatesItemsByOneBlankLineAndWritesLinksBetweenMarkers) {
-  kit::TLinkMemo memo;
-  TNoteMessage writer(&memo);
-  writer.AddBlankLine();
-  EXPECT_EQ(memo.LineCount(), 0) << "an empty memo gets no blank line";
-  writer.AddText("a", true);
-  writer.AddText("b", true);
-  writer.AddBlankLine();
-  writer.AddBlankLine();
-  writer.AddLink("c", false);
-  writer.AddLink("d", true);
-  EXPECT_EQ(memo.Text(),
-            "a\r\n\r\nb\r\n\r\n\x03\x03\x03"
-            "c\x04\x04\x04\r\n\r\n\x03\x03\x03"
-            "d\x04\x04\x04");
-
-  TNoteMessage nowhere(nullptr);
-  nowhere.AddText("x", true);
-  nowhere.AddLink("y", true);
-  nowhere.AddBlankLine();
-}
 
 TEST(StoneSound, IsAShortPcmWaveThatThePlayerReads) {
   const std::string& wave = TocWave();

@@ -17,7 +17,7 @@ std::string Label(QLabel* label) {
   return label->text().toStdString();
 }
 std::string Info(TMoyoscope& form, int line) {
-  return Label(form.infoLines[static_cast<std::size_t>(line - 1)]);
+  return Label(form.Components().infoLines[static_cast<std::size_t>(line - 1)]);
 }
 std::string Head(int caption) {
   return Utf8Message(13) + "  " + Utf8Message(caption);
@@ -56,8 +56,8 @@ class LoadedForm : public ::testing::Test {
   }
   std::vector<std::string> MemoLines() {
     std::vector<std::string> lines;
-    for (int i = 0; i < t.form->commentM->LineCount(); ++i) {
-      lines.push_back(platform::Cp949ToUtf8(t.form->commentM->Line(i)));
+    for (int i = 0; i < t.form->Components().commentM->LineCount(); ++i) {
+      lines.push_back(platform::Cp949ToUtf8(t.form->Components().commentM->Line(i)));
     }
     return lines;
   }
@@ -72,20 +72,20 @@ class LoadedForm : public ::testing::Test {
 TEST_F(LoadedForm, EvenGameLabelsReadAsTheRecordSays) {
   Load(EvenGame(), 4);
   TMoyoscope& form = *t.form;
-  EXPECT_EQ(Label(form.eventNameL), "제1회 모요배 결승");
+  EXPECT_EQ(Label(form.Components().eventNameL), "제1회 모요배 결승");
   EXPECT_EQ(Info(form, 1), Head(14) + " : 2026-12-08");
   EXPECT_EQ(Info(form, 2), Head(15) + " : 서울");
   EXPECT_EQ(Info(form, 3), Head(16) + " : 3시간");
   EXPECT_EQ(Info(form, 4), Head(17) + "   : 30초 3회");
   EXPECT_EQ(Info(form, 5), Head(22) + "          : 6.5");
   EXPECT_EQ(Info(form, 6), Head(24) + " : 백 불계승");
-  EXPECT_EQ(Label(form.bPlayerL), "이흑돌");
-  EXPECT_EQ(Label(form.BGlvlL), "9단");
-  EXPECT_EQ(Label(form.wPlayerL), "김백돌");
-  EXPECT_EQ(Label(form.WGlvlL), "8단");
-  EXPECT_EQ(Label(form.matchNameL), "");
-  EXPECT_EQ(Label(form.wDiedSL), "0");
-  EXPECT_EQ(Label(form.bDiedSL), "0");
+  EXPECT_EQ(Label(form.Components().bPlayerL), "이흑돌");
+  EXPECT_EQ(Label(form.Components().BGlvlL), "9단");
+  EXPECT_EQ(Label(form.Components().wPlayerL), "김백돌");
+  EXPECT_EQ(Label(form.Components().WGlvlL), "8단");
+  EXPECT_EQ(Label(form.Components().matchNameL), "");
+  EXPECT_EQ(Label(form.Components().wDiedSL), "0");
+  EXPECT_EQ(Label(form.Components().bDiedSL), "0");
   EXPECT_EQ(form.HandicapByte(), 0);
 }
 
@@ -199,15 +199,15 @@ TEST_F(LoadedForm, ALinkOpensThatReferenceOfTheMoveOnTheBoardInOneReusedWindow) 
   Comment(3, kReferenceDiagram, "ref-c");
   Load(EvenGame(), 5);
   t.form->navButtonClick(3);
-  ASSERT_EQ(t.form->commentM->Links().size(), 3u);
-  t.form->commentM->ClickLink(2);
+  ASSERT_EQ(t.form->Components().commentM->Links().size(), 3u);
+  t.form->Components().commentM->ClickLink(2);
   ASSERT_NE(t.reference, nullptr);
   EXPECT_EQ(t.reference->calls,
             (std::vector<std::string>{"ShowPosition 19 2", "ShowWindow", "Load ref-b"}));
-  t.form->commentM->ClickLink(1);
+  t.form->Components().commentM->ClickLink(1);
   EXPECT_EQ(t.reference->calls.back(), "Load ref-a");
   t.form->navButtonClick(3);
-  t.form->commentM->ClickLink(1);
+  t.form->Components().commentM->ClickLink(1);
   EXPECT_EQ(t.reference->calls.back(), "Load ref-c");
   EXPECT_EQ(t.referenceWindowsMade, 1);
 }
@@ -215,7 +215,7 @@ TEST_F(LoadedForm, ALinkOpensThatReferenceOfTheMoveOnTheBoardInOneReusedWindow) 
 TEST_F(LoadedForm, MalformedOrUnmatchedLinkTextsOpenNothing) {
   Comment(1, kReferenceDiagram, "ref-a");
   Load(EvenGame(), 3);
-  kit::TLinkMemo& memo = *t.form->commentM;
+  kit::TLinkMemo& memo = *t.form->Components().commentM;
   for (const char* text : {"참고도 1-2", "참고도1-1", "참고도 -1", "참고도 1-x", "참고도 1-1-1",
                            "참고도 1", "참고 1-1", "참고도 ", "", "참고도 1-99999999999"}) {
     memo.Clear();
@@ -274,35 +274,32 @@ TEST_F(LoadedForm, SummaryRecordsAndLimitedMembersSeeOnlyTheSummary) {
 
 TEST_F(LoadedForm, NewsPanelOpensOnTheFirstAddressAndFoldsWithItsButton) {
   TMoyoscope& form = *t.form;
-  EXPECT_EQ(form.NewsP->height(), 0);
-  EXPECT_EQ(form.WebNews, nullptr);
+  EXPECT_EQ(form.Components().NewsP->height(), 0);
+  EXPECT_EQ(form.Components().WebNews, nullptr);
   form.SetNews("");
-  EXPECT_EQ(form.WebNews, nullptr);
+  EXPECT_EQ(form.Components().WebNews, nullptr);
   EXPECT_EQ(t.news, nullptr) << "no browser before a news address";
 
   form.SetNews("http://127.0.0.1/news.html");
   ASSERT_NE(t.news, nullptr);
   EXPECT_EQ(t.news->addresses, (std::vector<std::string>{"http://127.0.0.1/news.html"}));
-  EXPECT_EQ(form.NewsP->height(), 165);
-  EXPECT_EQ(form.WebNews->geometry(), QRect(10, 22, 238, 142));
-  EXPECT_EQ(form.commentP->height(), 261 - 165);
-  EXPECT_EQ(form.commentM->height(), 261 - 165 - 29);
+  EXPECT_EQ(form.Components().NewsP->height(), 165);
+  EXPECT_EQ(form.Components().WebNews->geometry(), QRect(10, 22, 238, 142));
+  EXPECT_EQ(form.Components().commentP->height(), 261 - 165);
+  EXPECT_EQ(form.Components().commentM->height(), 261 - 165 - 29);
 
-  form.newsBtn->click();
-  EXPECT_EQ(form.NewsP->height(), 22);
-  EXPECT_EQ(form.newsBtn->tag, 1);
-  EXPECT_EQ(form.commentM->height(), 261 - 22 - 29);
+  form.Components().newsBtn->click();
+  EXPECT_EQ(form.Components().NewsP->height(), 22);
+  EXPECT_EQ(form.Components().newsBtn->tag, 1);
+  EXPECT_EQ(form.Components().commentM->height(), 261 - 22 - 29);
   form.SetNews("http://127.0.0.1/other.html");  // opens again, the tag stays
-  EXPECT_EQ(form.NewsP->height(), 165);
-  EXPECT_EQ(form.newsBtn->tag, 1);
+  EXPECT_EQ(form.Components().NewsP->height(), 165);
+  EXPECT_EQ(form.Components().newsBtn->tag, 1);
   form.newsBtnClick();
-  EXPECT_EQ(form.NewsP->height(), 165);
-  EXPECT_EQ(form.newsBtn->tag, 0);
+  EXPECT_EQ(form.Components().NewsP->height(), 165);
+  EXPECT_EQ(form.Components().newsBtn->tag, 0);
   form.newsBtnClick();
-  EXPECT_EQ(form.NewsP->height(), 22);
-  form.newsBtn->tag = 7;
-  form.newsBtnClick();
-  EXPECT_EQ(form.NewsP->height(), 22);
+  EXPECT_EQ(form.Components().NewsP->height(), 22);
   EXPECT_EQ(t.news->addresses.size(), 2u) << "one browser, reused";
 }
 

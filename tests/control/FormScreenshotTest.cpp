@@ -32,7 +32,7 @@ void LoadSampleAt(TMoyoscope& form, int move) {
   const TReadResult read = ReadTaggedRecord(form.Record(), text, "");
   ASSERT_FALSE(read.failed) << read.error;
   form.ApplyRecord();
-  form.moveEd->setText(QString::number(move));
+  form.Components().moveEd->setText(QString::number(move));
   form.moveBtnClick();
 }
 
@@ -45,17 +45,19 @@ std::string Shoot(QWidget& form, const char* name) {
 TEST(FormPictures, EveryButtonWearsItsFace) {
   TestForm t;
   TMoyoscope& form = *t.form;
-  for (kit::TFrameButton* button : form.navButtons) {
+  for (kit::TFrameButton* button : form.Components().navButtons) {
     EXPECT_EQ(button->Glyph().width(), button->width() * 4);
   }
   for (kit::TFrameButton* button :
-       {form.testBtn, form.testEndBtn, form.numBtn, form.numEndBtn, form.printBtn, form.autoBtn,
-        form.autoEndBtn, form.moveBtn, form.HintBtn, form.HintXBtn, form.BBtn, form.WBtn,
-        form.BWBtn, form.newsBtn}) {
+       {form.Components().testBtn, form.Components().testEndBtn, form.Components().numBtn,
+        form.Components().numEndBtn, form.Components().printBtn, form.Components().autoBtn,
+        form.Components().autoEndBtn, form.Components().moveBtn, form.Components().HintBtn,
+        form.Components().HintXBtn, form.Components().BBtn, form.Components().WBtn,
+        form.Components().BWBtn, form.Components().newsBtn}) {
     EXPECT_FALSE(button->Glyph().isNull());
     EXPECT_EQ(button->Glyph().width() % 4, 0);
   }
-  EXPECT_FALSE(form.functionP->Wallpaper().isNull());
+  EXPECT_FALSE(form.Components().functionP->Wallpaper().isNull());
 }
 
 // The reference windows among the form's children (the kit's widgets carry
@@ -75,12 +77,12 @@ TEST(FormReference, ASampleLinkOpensTheReferenceWindowOnTheBoardsPosition) {
   TMoyoscope form(nullptr, std::move(services));
   form.show();
   LoadSampleAt(form, 18);
-  ASSERT_EQ(form.commentM->Links().size(), 2u);
-  form.commentM->ClickLink(1);
+  ASSERT_EQ(form.Components().commentM->Links().size(), 2u);
+  form.Components().commentM->ClickLink(1);
   const auto windows = HelpForms(form);
   ASSERT_EQ(windows.size(), 1u);
   EXPECT_TRUE(windows[0]->isVisible());
-  form.commentM->ClickLink(1);
+  form.Components().commentM->ClickLink(1);
   EXPECT_EQ(HelpForms(form).size(), 1u) << "the window is reused";
   std::printf("screenshot: %s\n", Shoot(*windows[0], "moyoscope-reference-18.png").c_str());
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QImage>
 #include <QLineEdit>
@@ -115,7 +116,7 @@ struct ModesForm {
   TGoBoard& Board() { return form->Board(); }
   // The timers in the order the form made them: play, wrong-guess notice, reply pause.
   FastTimer& Timer(std::size_t index) { return *timers.at(index); }
-  const QImage& Image() const { return form->MainGoPB->Image(); }
+  const QImage& Image() const { return form->Components().MainGoPB->Image(); }
   std::string LastNotice() const {
     return notices != nullptr && !notices->texts.empty() ? notices->texts.back() : "";
   }
@@ -155,9 +156,16 @@ inline void LoadSample(TMoyoscope& form, const char* name) {
   ASSERT_GT(form.Board().LastMove(), 100) << name;
 }
 
+// Lets the opponent's replies to a right guess play out, as a user waits for them.
+inline void AwaitReplies(TMoyoscope& form) {
+  for (int i = 0; i < 10000 && form.State().replying; ++i) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+}
+
 // Steps the form to move n (through the jump, silently).
 inline void GoTo(TMoyoscope& form, int n) {
-  form.moveEd->setText(QString::number(n));
+  form.Components().moveEd->setText(QString::number(n));
   form.moveBtnClick();
 }
 

@@ -99,7 +99,7 @@ class AutomationTest : public ::testing::Test {
     return control_->getFile(Text(name), Text(level));
   }
 
-  std::string Title() const { return form_->eventNameL->text().toStdString(); }
+  std::string Title() const { return form_->Components().eventNameL->text().toStdString(); }
 
   std::string LastError() {
     void* object = nullptr;
@@ -111,9 +111,11 @@ class AutomationTest : public ::testing::Test {
   }
 
   bool GuessingHidden() const {
-    return form_->BBtn->isHidden() && form_->WBtn->isHidden() && form_->BWBtn->isHidden() &&
-           form_->HintBtn->isHidden() && form_->giboBtn->isHidden() && form_->Label2->isHidden() &&
-           form_->Bevel3->isHidden() && form_->Bevel4->isHidden() && form_->movesP->height() == 38;
+    return form_->Components().BBtn->isHidden() && form_->Components().WBtn->isHidden() &&
+           form_->Components().BWBtn->isHidden() && form_->Components().HintBtn->isHidden() &&
+           form_->Components().giboBtn->isHidden() && form_->Components().Label2->isHidden() &&
+           form_->Components().Bevel3->isHidden() && form_->Components().Bevel4->isHidden() &&
+           form_->Components().movesP->height() == 38;
   }
 
   test::TempFolder records_;
@@ -148,7 +150,7 @@ TEST_F(AutomationTest, FullAddressesChooseTheReaderByTheirLastThreeBytes) {
 TEST_F(AutomationTest, NamesComeFromTheWebServersRecordFolder) {
   ASSERT_EQ(GetFile("game.gib", "100"), S_OK) << LastError();
   EXPECT_EQ(Title(), "Tagged Cup");
-  EXPECT_EQ(form_->bPlayerL->text().toStdString(), "Kim");
+  EXPECT_EQ(form_->Components().bPlayerL->text().toStdString(), "Kim");
   EXPECT_TRUE(GuessingHidden());  // level 100 hides them as 10 does, but loads by name
   EXPECT_EQ(form_->Level(), "100");
 }
@@ -302,14 +304,14 @@ TEST_F(AutomationTest, NewsReadsEmptyAndAnEmptyAddressChangesNothing) {
   EXPECT_EQ(control_->get_News(&news), S_OK);
   EXPECT_EQ(news.vt, VT_EMPTY);
   EXPECT_EQ(control_->put_News(Text(std::string())), S_OK);
-  EXPECT_EQ(form_->NewsP->height(), 0);
+  EXPECT_EQ(form_->Components().NewsP->height(), 0);
   EXPECT_TRUE(Failed(control_->put_News(MakeDispatch(nullptr))));
 }
 
 TEST_F(AutomationTest, NewsAddressOpensTheNewsPanelOnThatPage) {
   records_.Write("news.html", "<html><body>" + Message(69) + "</body></html>");
   EXPECT_EQ(control_->put_News(Text(Url("/dizuze/gibo/news.html"))), S_OK);
-  EXPECT_EQ(form_->NewsP->height(), 165);
+  EXPECT_EQ(form_->Components().NewsP->height(), 165);
   VARIANT news;
   EXPECT_EQ(control_->get_News(&news), S_OK);
   EXPECT_EQ(news.vt, VT_EMPTY);
@@ -586,24 +588,24 @@ TEST_F(AutomationTest, KeyPreviewSendsKeysForTheFormsControlsToTheSinkFirst) {
 
   auto type = [&](const char* key) {
     QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromLatin1(key));
-    QApplication::sendEvent(form_->moveEd, &typed);
+    QApplication::sendEvent(form_->Components().moveEd, &typed);
   };
   type("1");
   EXPECT_TRUE(events.seen.empty());
-  EXPECT_EQ(form_->moveEd->text(), "1");
+  EXPECT_EQ(form_->Components().moveEd->text(), "1");
 
   // The key the sink leaves replaces the key typed; 0 swallows it.
   control_->put_KeyPreview(VARIANT_TRUE);
   events.replaceKeyWith = '7';
   type("2");
   EXPECT_EQ(events.seen, std::vector<DISPID>{kOnKeyPress});
-  EXPECT_EQ(form_->moveEd->text(), "17");
+  EXPECT_EQ(form_->Components().moveEd->text(), "17");
   events.replaceKeyWith = 0;
   type("3");
-  EXPECT_EQ(form_->moveEd->text(), "17");
+  EXPECT_EQ(form_->Components().moveEd->text(), "17");
   events.replaceKeyWith = -1;
   type("4");
-  EXPECT_EQ(form_->moveEd->text(), "174");
+  EXPECT_EQ(form_->Components().moveEd->text(), "174");
 
   point->Unadvise(cookie);
   point->Release();

@@ -27,6 +27,7 @@ class Guess : public ::testing::Test {
   void GuessRight() {
     const TMoveRecord next = Next();
     f->boardClick(kLeft, 0, next.X, next.Y);
+    AwaitReplies(*f);
   }
   std::vector<std::pair<int, int>> HintPoints() {
     std::vector<std::pair<int, int>> points;
@@ -38,7 +39,7 @@ class Guess : public ::testing::Test {
     std::sort(points.begin(), points.end());
     return points;
   }
-  std::string Status() { return f->StatusL->text().toStdString(); }
+  std::string Status() { return f->Components().StatusL->text().toStdString(); }
 
   ModesForm f;
 };
@@ -163,8 +164,8 @@ TEST_F(Guess, HintsMarkTheNextStonesAndFollowRightGuesses) {
   f->AnserBtnClick(1);
   f->HintBtnClick();
   EXPECT_TRUE(f->State().hintShown);
-  EXPECT_FALSE(f->HintXBtn->isHidden());
-  EXPECT_TRUE(f->HintBtn->isHidden());
+  EXPECT_FALSE(f->Components().HintXBtn->isHidden());
+  EXPECT_TRUE(f->Components().HintBtn->isHidden());
   std::vector<std::pair<int, int>> expected;
   for (int i = 3; i <= 6; ++i) {
     const TMoveRecord& move = f.Board().MoveHistory()[static_cast<std::size_t>(i)];
@@ -190,7 +191,7 @@ TEST_F(Guess, HintsMarkTheNextStonesAndFollowRightGuesses) {
   f->AnserBtnClick(0);
   EXPECT_TRUE(HintPoints().empty());
   EXPECT_FALSE(f->State().hintShown);
-  EXPECT_FALSE(f->HintBtn->isHidden());
+  EXPECT_FALSE(f->Components().HintBtn->isHidden());
   EXPECT_TRUE(ScreenShowsBoard(*f));
 }
 
@@ -209,7 +210,7 @@ TEST_F(Guess, NumbersWipeTheHintMarksAndTheStopButtonThenClearsTheirPoints) {
   ASSERT_EQ(HintPoints().size(), 4u);
   f->numBtnClick();
   EXPECT_TRUE(HintPoints().empty());
-  EXPECT_FALSE(f->HintXBtn->isHidden());
+  EXPECT_FALSE(f->Components().HintXBtn->isHidden());
   f->HintXBtnClick();
   EXPECT_FALSE(f->State().hintShown);
   EXPECT_TRUE(ScreenShowsBoard(*f));
@@ -221,7 +222,7 @@ TEST_F(Guess, HintsOutsideTheQuizOnlySayWhereTheyWork) {
   f->HintBtnClick();
   EXPECT_FALSE(f.LastNotice().empty());
   EXPECT_FALSE(f->State().hintShown);
-  EXPECT_FALSE(f->HintBtn->isHidden());
+  EXPECT_FALSE(f->Components().HintBtn->isHidden());
   EXPECT_EQ(f.Image(), screen);
 }
 
@@ -229,7 +230,7 @@ TEST_F(Guess, ChoosingASideStopsPlayAndEndsATrialFirst) {
   LoadGame(30);
   f->autoBtnClick();
   f->AnserBtnClick(1);
-  EXPECT_FALSE(f->autoBtn->isHidden());
+  EXPECT_FALSE(f->Components().autoBtn->isHidden());
   EXPECT_FALSE(f->Timer().Enabled());
 
   f->AnserBtnClick(0);
@@ -241,7 +242,7 @@ TEST_F(Guess, ChoosingASideStopsPlayAndEndsATrialFirst) {
   }
   f->AnserBtnClick(2);
   EXPECT_EQ(f->State().mode, ViewerMode::GuessWhite);
-  EXPECT_TRUE(f->testEndBtn->isHidden());
+  EXPECT_TRUE(f->Components().testEndBtn->isHidden());
   EXPECT_EQ(f.Board().LastMove(), entered.lastMove);
   // Move 9 was Black's, so White is already to move.
   EXPECT_EQ(StateOf(f.Board()), entered);
@@ -252,15 +253,15 @@ TEST_F(Guess, MembersWithoutTheQuizAreRefusedAndStayViewing) {
   for (const char* level : {"0", "2", "10", "100"}) {
     f->SetLevel(level);
     f.notices->texts.clear();
-    f->BBtn->click();
+    f->Components().BBtn->click();
     EXPECT_EQ(f.LastNotice(), Utf8Message(30)) << level;
     EXPECT_EQ(f->State().mode, ViewerMode::Viewing) << level;
-    EXPECT_TRUE(f->giboBtn->IsDownInGroup()) << level;
+    EXPECT_TRUE(f->Components().giboBtn->IsDownInGroup()) << level;
     f->HintBtnClick();
     EXPECT_EQ(f.LastNotice(), Utf8Message(30)) << level;
   }
   f->SetLevel("1");
-  f->BBtn->click();
+  f->Components().BBtn->click();
   EXPECT_EQ(f->State().mode, ViewerMode::GuessBlack);
 }
 

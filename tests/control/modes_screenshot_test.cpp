@@ -42,7 +42,8 @@ TEST(ModesScreens, TrialModeShowsATealFrameAndNumberedTrialStones) {
   const QImage picture = Grab(*f, "trial-mode.png");
   ASSERT_FALSE(picture.isNull());
   // Just inside the frame's bevel, left of the board.
-  const QPoint frame = f->panP->mapTo(f.form.get(), QPoint(4, f->panP->height() / 2));
+  const QPoint frame =
+      f->Components().panP->mapTo(f.form.get(), QPoint(4, f->Components().panP->height() / 2));
   EXPECT_EQ(QColor(picture.pixel(frame)), QColor(64, 128, 128));
 }
 

@@ -41,31 +41,32 @@ void RandomAction(ModesForm& f, std::mt19937& random) {
       break;
     case 5:
     case 6:
-      form.navButtons[static_cast<std::size_t>(pick(6))]->click();
+      form.Components().navButtons[static_cast<std::size_t>(pick(6))]->click();
       break;
     case 7: {
       static const char* const kTexts[] = {"", "0", "-5", "abc", "1", "57", "250", "999", "12"};
-      form.moveEd->setText(QString::fromUtf8(kTexts[pick(9)]));
+      form.Components().moveEd->setText(QString::fromUtf8(kTexts[pick(9)]));
       form.moveEdKeyDown(pick(3) == 0 ? pick(200) : 13);
       break;
     }
     case 8:
-      Press(pick(2) == 0 ? form.testBtn : form.testEndBtn);
+      Press(pick(2) == 0 ? form.Components().testBtn : form.Components().testEndBtn);
       break;
     case 9:
-      Press(pick(2) == 0 ? form.numBtn : form.numEndBtn);
+      Press(pick(2) == 0 ? form.Components().numBtn : form.Components().numEndBtn);
       break;
     case 10:
     case 11: {
-      kit::TFrameButton* modes[] = {form.giboBtn, form.BBtn, form.WBtn, form.BWBtn};
+      kit::TFrameButton* modes[] = {form.Components().giboBtn, form.Components().BBtn,
+                                    form.Components().WBtn, form.Components().BWBtn};
       Press(modes[pick(4)]);
       break;
     }
     case 12:
-      Press(pick(2) == 0 ? form.HintBtn : form.HintXBtn);
+      Press(pick(2) == 0 ? form.Components().HintBtn : form.Components().HintXBtn);
       break;
     case 13:
-      Press(pick(2) == 0 ? form.autoBtn : form.autoEndBtn);
+      Press(pick(2) == 0 ? form.Components().autoBtn : form.Components().autoEndBtn);
       break;
     case 14:
       form.TimerTimer();
@@ -84,14 +85,15 @@ void RunRandomSession(const char* sample, const char* level, std::uint32_t seed,
   bool trial = false, guessing = false, numbers = false;
   for (int i = 0; i < actions; ++i) {
     RandomAction(f, random);
+    AwaitReplies(*f);
     ASSERT_TRUE(MatchesFreshReplay(f.Board())) << "after action " << i;
     ASSERT_TRUE(ScreenShowsBoard(*f)) << "after action " << i;
     ASSERT_LE(f->ModeStack().Depth(), 1);
     ASSERT_EQ(f->State().mode == ViewerMode::Trial, f->ModeStack().Depth() == 1);
-    ASSERT_NE(f->HintBtn->isHidden(), f->HintXBtn->isHidden());
+    ASSERT_NE(f->Components().HintBtn->isHidden(), f->Components().HintXBtn->isHidden());
     trial |= f->State().mode == ViewerMode::Trial;
     guessing |= IsGuessing(f->State().mode);
-    numbers |= !f->numEndBtn->isHidden();
+    numbers |= !f->Components().numEndBtn->isHidden();
   }
   EXPECT_TRUE(trial && numbers);
   if (std::string(level) == "1") {

@@ -4,10 +4,10 @@
 #include <QImage>
 #include <random>
 
-#include "control/TModeStack.h"
 #include "kit/TFrameButton.h"
 #include "kit/TLinkMemo.h"
 #include "tests/control/ModesFixture.h"
+#include "viewer/TModeStack.h"
 
 namespace moyo::test {
 namespace {
@@ -53,9 +53,9 @@ TEST_F(Trial, LeavingReturnsToTheEnteredMoveWithItsMarkAndTheWholeRecord) {
 
   f->testBtnClick();
   EXPECT_EQ(f->State().mode, ViewerMode::Trial);
-  EXPECT_FALSE(f->testEndBtn->isHidden());
-  EXPECT_TRUE(f->testBtn->isHidden());
-  EXPECT_EQ(f->panP->Colour(), QColor(64, 128, 128));
+  EXPECT_FALSE(f->Components().testEndBtn->isHidden());
+  EXPECT_TRUE(f->Components().testBtn->isHidden());
+  EXPECT_EQ(f->Components().panP->Colour(), QColor(64, 128, 128));
   EXPECT_EQ(f->ModeStack().Depth(), 1);
   // The rest of the record is out of reach while the trial lasts.
   EXPECT_EQ(f.Board().LastMove(), 57);
@@ -75,8 +75,8 @@ TEST_F(Trial, LeavingReturnsToTheEnteredMoveWithItsMarkAndTheWholeRecord) {
   EXPECT_EQ(StateOf(f.Board()), before);
   EXPECT_EQ(f.Image(), screen);
   EXPECT_EQ(f->Painter().MarkAt(CurrentPoint().first, CurrentPoint().second), kLastMoveMark);
-  EXPECT_FALSE(f->testBtn->isHidden());
-  EXPECT_NE(f->panP->Colour(), QColor(64, 128, 128));
+  EXPECT_FALSE(f->Components().testBtn->isHidden());
+  EXPECT_NE(f->Components().panP->Colour(), QColor(64, 128, 128));
 
   f->navButtonClick(3);
   EXPECT_EQ(f.Board().MoveCount(), 58);
@@ -123,10 +123,10 @@ TEST_F(Trial, RefusedStonesPlaceNothingButCutTheStepsTakenBack) {
 TEST_F(Trial, NumbersGoOffOnEnteringCountFromTheTrialAndStayOffAfter) {
   GoTo(*f, 40);
   f->numBtnClick();
-  ASSERT_FALSE(f->numEndBtn->isHidden());
+  ASSERT_FALSE(f->Components().numEndBtn->isHidden());
   f->testBtnClick();
-  EXPECT_TRUE(f->numEndBtn->isHidden());
-  EXPECT_FALSE(f->numBtn->isHidden());
+  EXPECT_TRUE(f->Components().numEndBtn->isHidden());
+  EXPECT_FALSE(f->Components().numBtn->isHidden());
   // Only the entered move keeps a mark: the trial's start.
   const auto [cx, cy] = CurrentPoint();
   EXPECT_EQ(f->Painter().MarkAt(cx, cy), kLastMoveMark);
@@ -139,7 +139,7 @@ TEST_F(Trial, NumbersGoOffOnEnteringCountFromTheTrialAndStayOffAfter) {
   f->numBtnClick();
   EXPECT_EQ(f->Painter().MarkAt(b.first, b.second), 42);
   f->testEndBtnClick();
-  EXPECT_TRUE(f->numEndBtn->isHidden());
+  EXPECT_TRUE(f->Components().numEndBtn->isHidden());
   int marked = 0;
   for (int y = 1; y <= 19; ++y) {
     for (int x = 1; x <= 19; ++x) marked += f->Painter().MarkAt(x, y) != 0;
@@ -168,10 +168,10 @@ TEST_F(Trial, CommentaryStaysWithTheMoveWhereTheTrialBegan) {
   f->navButtonClick(2);
   PlayTrialStone();
   f->navButtonClick(3);
-  EXPECT_NE(f->commentM->Text().find(text), std::string::npos);
+  EXPECT_NE(f->Components().commentM->Text().find(text), std::string::npos);
   f->numBtnClick();  // numbering from move 1 must not move the commentary
   f->navButtonClick(2);
-  EXPECT_NE(f->commentM->Text().find(text), std::string::npos);
+  EXPECT_NE(f->Components().commentM->Text().find(text), std::string::npos);
 }
 
 TEST_F(Trial, IsRefusedWhileGuessingAndStopsAutomaticPlay) {
@@ -187,7 +187,7 @@ TEST_F(Trial, IsRefusedWhileGuessingAndStopsAutomaticPlay) {
   f->AnserBtnClick(0);
   f->autoBtnClick();
   f->testBtnClick();
-  EXPECT_FALSE(f->autoBtn->isHidden());
+  EXPECT_FALSE(f->Components().autoBtn->isHidden());
   EXPECT_FALSE(f->Timer().Enabled());
   EXPECT_EQ(f->State().mode, ViewerMode::Trial);
 }
@@ -199,9 +199,9 @@ TEST_F(Trial, ANewRecordEndsTheTrialWithoutBringingTheOldPositionBack) {
   LoadSample(*f, kHandicapSample);
   EXPECT_EQ(f->State().mode, ViewerMode::Viewing);
   EXPECT_EQ(f->ModeStack().Depth(), 0);
-  EXPECT_FALSE(f->testBtn->isHidden());
-  EXPECT_TRUE(f->testEndBtn->isHidden());
-  EXPECT_NE(f->panP->Colour(), QColor(64, 128, 128));
+  EXPECT_FALSE(f->Components().testBtn->isHidden());
+  EXPECT_TRUE(f->Components().testEndBtn->isHidden());
+  EXPECT_NE(f->Components().panP->Colour(), QColor(64, 128, 128));
   // The new record's stones carry no trial numbers.
   f->navButtonClick(3);
   const auto [cx, cy] = CurrentPoint();
@@ -307,7 +307,7 @@ TEST_F(Trial, RandomTrialsAlwaysReturnToTheSameBoardAndScreen) {
       } else if (action < 9) {
         f->navButtonClick(static_cast<int>(random() % 6));
       } else {
-        f->numBtn->isHidden() ? f->numEndBtnClick() : f->numBtnClick();
+        f->Components().numBtn->isHidden() ? f->numEndBtnClick() : f->numBtnClick();
       }
     }
     f->testEndBtnClick();

@@ -8,56 +8,35 @@
 #include <memory>
 
 #include "board/TGoBoard.h"
-#include "control/TMoyoscope.h"
-#include "kit/TFrameButton.h"
 #include "paint/TZelGoPB.h"
+#include "viewer/TViewerSession.h"
 
 namespace moyo {
-namespace {
-
-// The board frame while trial mode lasts (red 64, green 128, blue 128).
-const QColor kTrialFrame(64, 128, 128);
-
-}  // namespace
-
-void TMoyoscope::ConnectModeButtons() {
-  testBtn->OnClick = [this](kit::TFrameButton&) { testBtnClick(); };
-  testEndBtn->OnClick = [this](kit::TFrameButton&) { testEndBtnClick(); };
-  numBtn->OnClick = [this](kit::TFrameButton&) { numBtnClick(); };
-  numEndBtn->OnClick = [this](kit::TFrameButton&) { numEndBtnClick(); };
-  for (kit::TFrameButton* button : {giboBtn, BBtn, WBtn, BWBtn}) {
-    button->OnClick = [this](kit::TFrameButton& sender) { AnserBtnClick(sender.tag); };
-  }
-  HintBtn->OnClick = [this](kit::TFrameButton&) { HintBtnClick(); };
-  HintXBtn->OnClick = [this](kit::TFrameButton&) { HintXBtnClick(); };
-}
 
 // ---- Trial mode ----
 
-void TMoyoscope::testBtnClick() {
+void TViewerSession::EnterTrial() {
+  if (state_.replying) return;
   if (state_.mode != ViewerMode::Viewing) {
     showNotice2(4, 5);
     return;
   }
   if (modeStack_.Full()) return;
-  if (!autoEndBtn->isHidden()) autoEndBtnClick();
-  testEndBtn->show();
-  testBtn->hide();
+  if (state_.autoStopShown) StopAutoPlay();
+  view_.ShowStopFace(TFacePair::Trial, true);
   auto snapshot = std::make_unique<TBoardSnapshot>();
   board_->SavePosition(*snapshot);
   pushMode(ViewerMode::Trial, *snapshot);
 }
 
-bool TMoyoscope::pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot) {
-  if (modeStack_.Full()) return false;
-  if (newMode == ViewerMode::Trial && !numEndBtn->isHidden()) numEndBtnClick();
+void TViewerSession::pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot) {
+  if (modeStack_.Full()) return;
+  if (newMode == ViewerMode::Trial && state_.numbersShown) NumbersOff();
   state_.soundOn = false;
-  const ViewerMode left = state_.mode;
-  if (left != ViewerMode::Trial) boardFrameColour_ = panP->Colour();
-  modeStack_.Push(left, board_->LastMove(), snapshot);
+  modeStack_.Push(state_.mode, board_->LastMove(), snapshot);
   state_.mode = newMode;
   if (newMode == ViewerMode::Trial) {
-    panP->SetColour(kTrialFrame);
+    view_.SetTrialFrame(true);
     painter_->SetEdgeBitmap(BoardPicture("gedge"));
     painter_->Repaint();
     // The position stays; the rest of the record goes out of Forward's reach
@@ -67,30 +46,28 @@ bool TMoyoscope::pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot) {
         TNumbering{.StartNumber = 0, .FirstMove = board_->MoveCount(), .ShowNumbers = true});
   }
   state_.soundOn = true;
-  return true;
 }
 
-void TMoyoscope::testEndBtnClick() {
-  if (state_.mode != ViewerMode::Trial) return;
-  testBtn->show();
-  testEndBtn->hide();
+void TViewerSession::LeaveTrial() {
+  if (state_.replying || state_.mode != ViewerMode::Trial) return;
+  view_.ShowStopFace(TFacePair::Trial, false);
   painter_->SetEdgeBitmap(BoardPicture("bedge"));
   popMode();
-  if (!numEndBtn->isHidden()) numEndBtnClick();
+  if (state_.numbersShown) NumbersOff();
 }
 
-void TMoyoscope::popMode() {
+void TViewerSession::popMode() {
   const TModeEntry* entry = modeStack_.Top();
   if (entry == nullptr) return;
   state_.soundOn = false;
-  panP->SetColour(boardFrameColour_);
+  view_.SetTrialFrame(false);
   const TBoardSnapshot& saved = entry->savedPosition;
   TGoBoard& board = *board_;
   // The trial line leaves the record at its first numbered move (lowered when
   // a stone was played before the trial's start); the moves before it are the
   // record's own and need not be walked over.
   const int branch = board.FirstMove();
-  if (numEndBtn->isHidden()) {
+  if (!state_.numbersShown) {
     board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
   }
   // Take the trial stones off, then replay the record's own moves up to the
@@ -118,7 +95,7 @@ void TMoyoscope::popMode() {
   state_.soundOn = true;
 }
 
-void TMoyoscope::AbandonTrial() {
+void TViewerSession::AbandonTrial() {
   // A new record replaces the board: the saved position belongs to the old
   // one and must never come back over it.
   if (state_.mode != ViewerMode::Trial) return;
@@ -126,22 +103,16 @@ void TMoyoscope::AbandonTrial() {
     state_.mode = entry->savedMode;
     modeStack_.Pop();
   }
-  testBtn->show();
-  testEndBtn->hide();
-  panP->SetColour(boardFrameColour_);
+  view_.ShowStopFace(TFacePair::Trial, false);
+  view_.SetTrialFrame(false);
   painter_->SetEdgeBitmap(BoardPicture("bedge"));
   painter_->Repaint();
-  if (numEndBtn->isHidden()) {
+  if (!state_.numbersShown) {
     board_->SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
   }
 }
 
-int TMoyoscope::TrialStartMove() const {
-  const TModeEntry* entry = modeStack_.Top();
-  return entry != nullptr ? entry->savedPosition.MoveCount : board_->MoveCount();
-}
-
-void TMoyoscope::trialBoardClick(platform::MouseButton button, int x, int y) {
+void TViewerSession::TrialBoardClick(platform::MouseButton button, int x, int y) {
   if (button == platform::MouseButton::Left) {
     state_.soundOn = true;
     // A refused move shows nothing; it still cuts the line here.
@@ -154,7 +125,7 @@ void TMoyoscope::trialBoardClick(platform::MouseButton button, int x, int y) {
 
 // ---- Move numbers ----
 
-void TMoyoscope::RepaintCurrentStone(int number) {
+void TViewerSession::RepaintCurrentStone(int number) {
   int x = 0;
   int y = 0;
   std::uint8_t colour = 0;
@@ -166,15 +137,16 @@ void TMoyoscope::RepaintCurrentStone(int number) {
   painter_->DrawPoint(standing != kEmpty ? standing : state_.lastPaintedColour, x, y, number);
 }
 
-void TMoyoscope::numBtnClick() {
+void TViewerSession::NumbersOn() {
+  if (state_.replying) return;
   TGoBoard& board = *board_;
   if (state_.mode == ViewerMode::Trial) {
     board.SetShowNumbers(false);
     painter_->ClearMarks();
     RepaintCurrentStone(kLastMoveMark);
   }
-  numEndBtn->show();
-  numBtn->hide();
+  state_.numbersShown = true;
+  view_.ShowStopFace(TFacePair::Numbers, true);
   if (board.MoveCount() == 0) {
     board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = true});
     return;
@@ -186,9 +158,10 @@ void TMoyoscope::numBtnClick() {
   painter_->LoadMarks(numbers);
 }
 
-void TMoyoscope::numEndBtnClick() {
-  numEndBtn->hide();
-  numBtn->show();
+void TViewerSession::NumbersOff() {
+  if (state_.replying) return;
+  state_.numbersShown = false;
+  view_.ShowStopFace(TFacePair::Numbers, false);
   board_->SetShowNumbers(false);
   painter_->ClearMarks();
   RepaintCurrentStone(kLastMoveMark);

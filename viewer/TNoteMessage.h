@@ -1,20 +1,17 @@
 #pragma once
-// Writes a move's commentary into the link memo: text items as lines and
-// reference diagrams as link lines, each set off from the one before by a
-// blank line.
+// Writes a move's commentary into the memo: text items as lines and reference
+// diagrams as link lines, each set off from the one before by a blank line.
 
 #include <string>
 
-namespace moyo::kit {
-class TLinkMemo;
-}
-
 namespace moyo {
+
+class TCommentMemo;
 
 class TNoteMessage {
  public:
   // Writes to `memo`, which it does not own; a null memo makes every call do nothing.
-  explicit TNoteMessage(kit::TLinkMemo* memo);
+  explicit TNoteMessage(TCommentMemo* memo) : memo_(memo) {}
 
   // Appends an empty line unless the memo is empty or already ends with one.
   void AddBlankLine();
@@ -24,7 +21,7 @@ class TNoteMessage {
   void AddLink(const std::string& text, bool separate);
 
  private:
-  kit::TLinkMemo* memo_;
+  TCommentMemo* memo_;
 };
 
 }  // namespace moyo

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "board/BoardRecords.h"
-#include "control/ViewerState.h"
+#include "viewer/ViewerState.h"
 
 namespace moyo {
 

@@ -1,19 +1,19 @@
 // The next-move quiz: the user guesses the record's next move for Black, for
 // White or for both; when one side is guessed the other side's replies follow
 // by themselves, a second apart. Hints mark up to four coming moves.
-
-#include <QEventLoop>
-#include <QLabel>
+//
+// The replies are played from the reply timer's ticks, so the board is shown
+// and painted between them without ever blocking; until the last reply is
+// played the session takes no other input, as if it were busy.
 
 #include "board/TGoBoard.h"
 #include "control/RecordRetrieval.h"
-#include "control/TMoyoscope.h"
-#include "kit/TFrameButton.h"
 #include "paint/TZelGoPB.h"
 #include "platform/Notifier.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
 #include "resources/Messages.h"
+#include "viewer/TViewerSession.h"
 
 namespace moyo {
 namespace {
@@ -21,17 +21,12 @@ namespace {
 // The mark code of a hint, the character "Ⅹ".
 constexpr int kHintMark = 691;
 constexpr int kMostHints = 4;
-constexpr int kReplyPauseMs = 1000;
 
 // The notice for the hint button outside the quiz; the message table has none.
 const std::string& HintsOnlyWhileGuessing() {
   static const std::string text =
       platform::Utf8ToCp949("힌트는 다음수 맞추기 상태에서만 볼 수 있습니다.");
   return text;
-}
-
-void SetStatus(QLabel* label, int message) {
-  label->setText(QString::fromStdString(platform::Cp949ToUtf8(Message(message))));
 }
 
 // The side whose moves the mode guesses; 0 when both are.
@@ -45,39 +40,39 @@ std::uint8_t GuessedSide(ViewerMode mode) {
 
 // ---- Choosing the mode ----
 
-void TMoyoscope::AnserBtnClick(int tag) {
-  if (tag < 0 || tag > 3) return;
+void TViewerSession::ChooseMode(int tag) {
+  if (state_.replying || tag < 0 || tag > 3) return;
   if (RefusesAnswersAndHints(level_)) {
     showNotice(Message(30));
-    giboBtn->SetDownInGroup(true);
+    view_.SetModeButtonDown(0);
     return;
   }
   const bool hintsWereShown = state_.hintShown;
-  if (state_.mode == ViewerMode::Trial) testEndBtnClick();
+  if (state_.mode == ViewerMode::Trial) LeaveTrial();
   if (state_.hintShown) hideHints();
-  if (tag > 0 && !autoEndBtn->isHidden()) autoEndBtnClick();
+  if (tag > 0 && state_.autoStopShown) StopAutoPlay();
   TGoBoard& board = *board_;
   switch (tag) {
     case 0:
       state_.mode = ViewerMode::Viewing;
-      SetStatus(StatusL, 31);
+      view_.SetStatus(Message(31));
       break;
     case 1:
       state_.mode = ViewerMode::GuessBlack;
-      SetStatus(StatusL, 32);
+      view_.SetStatus(Message(32));
       while (board.ToMove() != kBlack && board.Forward()) {
       }
       break;
     case 2:
       state_.mode = ViewerMode::GuessWhite;
-      SetStatus(StatusL, 33);
+      view_.SetStatus(Message(33));
       while (board.ToMove() != kWhite && board.Forward()) {
       }
       break;
     default:
       // Every move is the user's: nothing to skip.
       state_.mode = ViewerMode::GuessBoth;
-      SetStatus(StatusL, 34);
+      view_.SetStatus(Message(34));
       break;
   }
   if (tag > 0 && hintsWereShown) showHints();
@@ -86,7 +81,7 @@ void TMoyoscope::AnserBtnClick(int tag) {
 
 // ---- Judging a guess ----
 
-void TMoyoscope::guessBoardClick(int x, int y) {
+void TViewerSession::JudgeGuess(int x, int y) {
   state_.soundOn = true;
   const bool hintsWereShown = state_.hintShown;
   TGoBoard& board = *board_;
@@ -100,55 +95,57 @@ void TMoyoscope::guessBoardClick(int x, int y) {
   if (next.X > 0 && x == next.X && y == next.Y) {
     if (state_.hintShown) hideHints();
     board.Forward();
-    PlayReplies();
-    if (hintsWereShown) showHints();
-    if (board.MoveCount() >= board.LastMove()) showNotice(Message(1));
-    refreshComment();
+    hintsAcrossReplies_ = hintsWereShown;
+    const std::uint8_t guessed = GuessedSide(state_.mode);
+    if (guessed != 0 && board.ToMove() != guessed && board.MoveCount() < board.LastMove()) {
+      if (!replyTimer_) replyTimer_ = services_.makeTimer();
+      replyTimer_->OnTimer = [this] { ReplyTick(); };
+      replyTimer_->SetInterval(kReplyPauseMs);
+      replyTimer_->SetEnabled(true);
+      state_.replying = true;
+      return;
+    }
+    FinishGuess();
     return;
   }
-  timer1_->SetEnabled(true);
+  noticeTimer_->SetEnabled(true);
   showNotice(Message(3));
   // Closed early by the user, the notice must not take a later one with it.
-  timer1_->SetEnabled(false);
+  noticeTimer_->SetEnabled(false);
   refreshComment();
 }
 
-void TMoyoscope::PlayReplies() {
-  const ViewerMode mode = state_.mode;
-  const std::uint8_t guessed = GuessedSide(mode);
-  if (guessed == 0) return;
+void TViewerSession::ReplyTick() {
   TGoBoard& board = *board_;
-  while (board.ToMove() != guessed && board.MoveCount() < board.LastMove()) {
-    PauseForReply();
-    if (state_.mode != mode || !board.Forward()) return;
+  const std::uint8_t guessed = GuessedSide(state_.mode);
+  const bool played = board.Forward();
+  if (played && guessed != 0 && board.ToMove() != guessed && board.MoveCount() < board.LastMove()) {
+    return;  // the next reply comes one pause later
   }
+  CancelReplies();
+  FinishGuess();
 }
 
-void TMoyoscope::PauseForReply() {
-  if (!replyTimer_) replyTimer_ = services_.makeTimer();
-  // The board keeps painting while the user's clicks and keys wait.
-  QEventLoop loop;
-  bool elapsed = false;
-  replyTimer_->OnTimer = [&] {
-    elapsed = true;
-    loop.quit();
-  };
-  replyTimer_->SetInterval(kReplyPauseMs);
-  replyTimer_->SetEnabled(true);
-  if (!elapsed) loop.exec(QEventLoop::ExcludeUserInputEvents);
-  replyTimer_->SetEnabled(false);
-  replyTimer_->OnTimer = nullptr;
+void TViewerSession::FinishGuess() {
+  if (hintsAcrossReplies_) showHints();
+  if (board_->MoveCount() >= board_->LastMove()) showNotice(Message(1));
+  refreshComment();
 }
 
-void TMoyoscope::Timer1Timer() {
-  timer1_->SetEnabled(false);
+void TViewerSession::CancelReplies() {
+  if (replyTimer_) replyTimer_->SetEnabled(false);
+  state_.replying = false;
+}
+
+void TViewerSession::CloseWrongGuessNotice() {
+  noticeTimer_->SetEnabled(false);
   services_.notifier->CloseNotice();
 }
 
 // ---- Hints ----
 
 template <typename Visit>
-void TMoyoscope::ForEachHintPoint(Visit visit) const {
+void TViewerSession::ForEachHintPoint(Visit visit) const {
   const TGoBoard& board = *board_;
   int marked = 0;
   for (int i = board.MoveCount() + 1; marked < kMostHints && i <= board.LastMove(); ++i) {
@@ -160,7 +157,8 @@ void TMoyoscope::ForEachHintPoint(Visit visit) const {
   }
 }
 
-void TMoyoscope::HintBtnClick() {
+void TViewerSession::HintsOn() {
+  if (state_.replying) return;
   if (RefusesAnswersAndHints(level_)) {
     showNotice(Message(30));
     return;
@@ -172,25 +170,24 @@ void TMoyoscope::HintBtnClick() {
   showHints();
 }
 
-void TMoyoscope::HintXBtnClick() {
+void TViewerSession::HintsOff() {
+  if (state_.replying) return;
   hideHints();
 }
 
-void TMoyoscope::showHints() {
+void TViewerSession::showHints() {
   if (!IsGuessing(state_.mode)) {
     showNotice(HintsOnlyWhileGuessing());
     return;
   }
   state_.hintShown = true;
-  HintXBtn->show();
-  HintBtn->hide();
+  view_.ShowStopFace(TFacePair::Hints, true);
   ForEachHintPoint([this](int x, int y) { painter_->DrawMark(x, y, kHintMark, false); });
 }
 
-void TMoyoscope::hideHints() {
+void TViewerSession::hideHints() {
   state_.hintShown = false;
-  HintBtn->show();
-  HintXBtn->hide();
+  view_.ShowStopFace(TFacePair::Hints, false);
   ForEachHintPoint([this](int x, int y) { painter_->DrawPoint(kEmpty, x, y, 0); });
 }
 

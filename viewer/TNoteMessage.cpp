@@ -1,10 +1,8 @@
-#include "control/TNoteMessage.h"
+#include "viewer/TNoteMessage.h"
 
-#include "kit/TLinkMemo.h"
+#include "viewer/TCommentMemo.h"
 
 namespace moyo {
-
-TNoteMessage::TNoteMessage(kit::TLinkMemo* memo) : memo_(memo) {}
 
 void TNoteMessage::AddBlankLine() {
   if (memo_ == nullptr) return;
@@ -21,7 +19,8 @@ void TNoteMessage::AddText(const std::string& text, bool separate) {
 void TNoteMessage::AddLink(const std::string& text, bool separate) {
   if (memo_ == nullptr) return;
   if (separate) AddBlankLine();
-  memo_->AddLine(kit::TLinkMemo::kStartMarker + text + kit::TLinkMemo::kStopMarker);
+  memo_->AddLine(std::string(TCommentMemo::kStartMarker) + text +
+                 std::string(TCommentMemo::kStopMarker));
 }
 
 }  // namespace moyo
