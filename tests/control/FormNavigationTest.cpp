@@ -1,5 +1,6 @@
-// Stepping through a record: the navigation buttons, board clicks, jumps,
-// automatic play, the stone sound and the capture counts, in every mode.
+// Stepping through a record on the form: the buttons, the edit and the spin
+// edit reach the session, and what it reports shows on the widgets. The rules
+// themselves are tested on the session alone (tests/viewer).
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,98 +40,6 @@ TEST_F(Navigation, LoadingShowsTheFirstMoveSilently) {
   EXPECT_EQ(t.form->Board().LastMove(), 12);
   EXPECT_EQ(t.sound->plays, 0);
   EXPECT_FALSE(t.form->State().loading);
-}
-
-TEST_F(Navigation, ButtonsStepAndStopAtBothEndsWithoutNotices) {
-  Load(12);
-  Nav(0);
-  EXPECT_EQ(Move(), 0);
-  t.form->Components().commentM->AddLine("left over");
-  Nav(0);  // at the start: nothing moves, the commentary is still rewritten
-  EXPECT_EQ(Move(), 0);
-  EXPECT_EQ(t.form->Components().commentM->LineCount(), 1);
-  Nav(3);
-  Nav(3);
-  Nav(3);
-  EXPECT_EQ(Move(), 3);
-  Nav(1);  // five back from move 3 lands on the start
-  EXPECT_EQ(Move(), 0);
-  for (int i = 0; i < 8; ++i) Nav(3);
-  Nav(4);  // five forward from four before the end lands on the end
-  EXPECT_EQ(Move(), 12);
-  Nav(5);
-  Nav(3);  // one forward at the end: no notice
-  EXPECT_EQ(Move(), 12);
-  Nav(2);
-  EXPECT_EQ(Move(), 11);
-  Nav(5);
-  EXPECT_EQ(Move(), 12);
-  EXPECT_TRUE(t.notices->texts.empty());
-}
-
-TEST_F(Navigation, OnlySingleForwardStepsSound) {
-  Load(30);
-  Nav(3);
-  EXPECT_EQ(t.sound->plays, 1);
-  t.form->boardClick(kLeft, 0, 4, 4);
-  EXPECT_EQ(t.sound->plays, 2);
-  EXPECT_EQ(Move(), 3);
-  Nav(4);
-  Nav(5);
-  Nav(0);
-  Nav(1);
-  Nav(2);
-  Jump("10");
-  t.form->boardClick(kRight, 0, 1, 1);
-  EXPECT_EQ(t.sound->plays, 2);
-  EXPECT_EQ(Move(), 9);
-}
-
-TEST_F(Navigation, BoardClicksInViewingStepForwardOrBackAndNoticeTheEnd) {
-  Load(3);
-  t.form->boardClick(kLeft, 0, 19, 19);
-  EXPECT_EQ(Move(), 2);
-  t.form->boardClick(platform::MouseButton::Middle, 0, 1, 1);
-  EXPECT_EQ(Move(), 1);
-  Nav(5);
-  t.form->boardClick(kLeft, 0, 10, 10);
-  EXPECT_EQ(Move(), 3);
-  ASSERT_EQ(t.notices->texts.size(), 1u);
-  EXPECT_EQ(t.notices->texts[0], Utf8Message(1));
-  EXPECT_EQ(t.notices->captions[0], Utf8Message(2));
-}
-
-TEST_F(Navigation, GuessingModesRefuseNavigationJumpsAndRightClicks) {
-  Load(10);
-  for (ViewerMode mode : {ViewerMode::GuessBlack, ViewerMode::GuessWhite, ViewerMode::GuessBoth}) {
-    t.notices->texts.clear();
-    t.form->State().mode = mode;
-    Nav(3);
-    Nav(5);
-    t.form->boardClick(kRight, 0, 3, 3);
-    Jump("5");
-    t.form->autoBtnClick();
-    t.form->autoEndBtnClick();
-    EXPECT_EQ(Move(), 1);
-    EXPECT_FALSE(t.PlayTimer().enabled);
-    EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
-    EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(4, 5), TwoMessages(4, 5),
-                                                          TwoMessages(4, 5), TwoMessages(25, 5)}));
-  }
-}
-
-TEST_F(Navigation, TrialModeNavigatesButRefusesJumpsAndPlay) {
-  Load(10);
-  t.form->State().mode = ViewerMode::Trial;
-  Nav(3);
-  EXPECT_EQ(Move(), 2);
-  t.form->boardClick(kRight, 0, 3, 3);
-  EXPECT_EQ(Move(), 1);
-  Jump("5");
-  EXPECT_EQ(t.notices->texts, (std::vector<std::string>{TwoMessages(25, 5)}));
-  t.form->autoBtnClick();
-  EXPECT_FALSE(t.PlayTimer().enabled);
-  EXPECT_TRUE(t.form->Components().autoEndBtn->isHidden());
 }
 
 TEST_F(Navigation, JumpsLandOnTheNumberOrTheLastMoveAndRejectNonNumbers) {
