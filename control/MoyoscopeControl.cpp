@@ -28,6 +28,7 @@
 #include "platform/curl/CurlHttpClient.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtText.h"
 #include "print/qt/ViewerPrinting.h"
 
 namespace moyo::com {
@@ -219,13 +220,9 @@ QFont QtFont(const TFontValues& values, std::int32_t pixelsPerInch) {
   return font;
 }
 
-QString Cp949ToQt(const std::string& cp949) {
-  return QString::fromStdString(platform::Cp949ToUtf8(cp949));
-}
-
 // A host text as the form keeps it: through code page 949, so characters it lacks become '?'.
 QString HostTextToQt(const std::u16string& text) {
-  return Cp949ToQt(Utf16ToCp949(text));
+  return platform::ToQt(Utf16ToCp949(text));
 }
 
 template <class T>

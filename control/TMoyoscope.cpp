@@ -25,6 +25,7 @@
 #include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtPaintBox.h"
 #include "platform/qt/QtSoundPlayer.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/QtTimer.h"
 #include "resources/Messages.h"
 #include "viewer/FormLayout.h"
@@ -47,13 +48,8 @@ static_assert(TCommentMemo::kStartMarker == std::string_view(kit::TLinkMemo::kSt
                   TCommentMemo::kStopMarker == std::string_view(kit::TLinkMemo::kStopMarker),
               "the memo widget shows the links the viewer writes");
 
-QString ToQt(const std::string& cp949) {
-  return QString::fromStdString(platform::Cp949ToUtf8(cp949));
-}
-
-std::string FromQt(const QString& text) {
-  return platform::Utf8ToCp949(text.toStdString());
-}
+using platform::FromQt;
+using platform::ToQt;
 
 QFont FormFont(const char* faceUtf8, int pixels, bool bold) {
   QFont font(

@@ -6,18 +6,16 @@
 #include <QTextCursor>
 #include <QUrl>
 
-#include "platform/Text.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo::kit {
 namespace {
 
+using platform::ToQt;
+
 constexpr std::string_view kStart{TLinkMemo::kStartMarker, 3};
 constexpr std::string_view kStop{TLinkMemo::kStopMarker, 3};
 constexpr char kLinkScheme[] = "moyo-link";
-
-QString ToQt(std::string_view cp949) {
-  return QString::fromStdString(platform::Cp949ToUtf8(cp949));
-}
 
 // Splits a stored text into lines at CR LF, lone CR or lone LF.
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -4,9 +4,9 @@
 #include <QPaintEngine>
 #include <algorithm>
 
-#include "platform/Text.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo::platform {
 namespace {
@@ -25,13 +25,6 @@ QPainter::CompositionMode ToMode(RasterOp op) {
       break;
   }
   return QPainter::CompositionMode_Source;
-}
-
-QString ToQString(const std::string& cp949) {
-  const bool ascii = std::all_of(cp949.begin(), cp949.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii) return QString::fromLatin1(cp949.data(), static_cast<qsizetype>(cp949.size()));
-  return QString::fromStdString(Cp949ToUtf8(cp949));
 }
 
 }  // namespace
@@ -182,7 +175,7 @@ const QtCanvas::LaidOutText& QtCanvas::LayOut(LoadedFont& font, const std::strin
   // Commentary-sized texts are not worth keeping; a board's numbers and labels are.
   constexpr std::size_t kMaxKept = 4096;
   if (font.texts.size() >= kMaxKept) font.texts.clear();
-  const QString qtext = ToQString(text);
+  const QString qtext = ToQt(text);
   QStaticText laidOut(qtext);
   laidOut.setTextFormat(Qt::PlainText);
   laidOut.setPerformanceHint(QStaticText::AggressiveCaching);

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "platform/Text.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo::platform {
 
@@ -10,9 +10,9 @@ QtNotifier::QtNotifier(QWidget* parent) : parent_(parent) {}
 
 void QtNotifier::ShowNotice(const std::string& caption, const std::string& text) {
   QMessageBox box(parent_);
-  box.setWindowTitle(QString::fromStdString(Cp949ToUtf8(caption)));
+  box.setWindowTitle(ToQt(caption));
   box.setTextFormat(Qt::PlainText);
-  box.setText(QString::fromStdString(Cp949ToUtf8(text)));
+  box.setText(ToQt(text));
   box.setStandardButtons(QMessageBox::Ok);
   // A notice opened while another is showing replaces it as the one that
   // CloseNotice closes; the earlier one is closed when this one returns.

@@ -4,7 +4,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 
-#include "platform/Text.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo::platform {
 
@@ -53,7 +53,7 @@ int QtPrinter::DotsPerInch() const {
 
 bool QtPrinter::BeginJob(const std::string& title) {
   if (jobRunning_) return false;
-  printer_.setDocName(QString::fromStdString(Cp949ToUtf8(title)));
+  printer_.setDocName(ToQt(title));
   jobRunning_ = true;
   return true;
 }

@@ -10,13 +10,10 @@
 #include <vector>
 
 #include "platform/Text.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo::platform {
 namespace {
-
-QString ToQt(const std::string& cp949) {
-  return QString::fromStdString(Cp949ToUtf8(cp949));
-}
 
 // The QSettings key of a value: "section/name", or just "name" for the key's own values.
 // A '/' inside a name would open a subgroup, so such names are refused.
@@ -87,7 +84,7 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& key,
   const QString text = value.typeId() == QMetaType::QStringList
                            ? value.toStringList().join(QStringLiteral(", "))
                            : value.toString();
-  return Utf8ToCp949(text.toStdString());
+  return FromQt(text);
 }
 
 bool QtSettingsStore::WriteText(const std::string& key, const std::string& section,
