@@ -51,13 +51,7 @@ static_assert(TCommentMemo::kStartMarker == std::string_view(kit::TLinkMemo::kSt
 using platform::FromQt;
 using platform::ToQt;
 
-QFont FormFont(const char* faceUtf8, int pixels, bool bold) {
-  QFont font(
-      platform::SubstituteFamily(platform::Utf8ToCp949(faceUtf8), platform::Charset::Hangul));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
+using platform::FormFont;
 
 // "굴림" at 9 points on a 96-dpi screen.
 QFont GulimNine(bool bold) {

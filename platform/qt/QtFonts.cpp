@@ -13,6 +13,13 @@ QString SubstituteFamily(const std::string& cp949Face, Charset charset) {
   return QString::fromStdString(SubstituteFamilyName(Cp949ToUtf8(cp949Face), charset));
 }
 
+QFont FormFont(std::string_view faceUtf8, int pixels, bool bold) {
+  QFont font(SubstituteFamily(Utf8ToCp949(faceUtf8), Charset::Hangul));
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
 QFont MakeQtFont(const FontSpec& wanted, int dotsPerInchY) {
   QFont font;
   const QString family = SubstituteFamily(wanted.face, wanted.charset);

@@ -34,14 +34,6 @@ QString ToQt(const std::string& cp949) {
   return QString::fromStdString(platform::Cp949ToUtf8(cp949));
 }
 
-// "굴림체" with a character height of 12 pixels, Korean glyphs guaranteed.
-QFont FormFont() {
-  QFont font(
-      platform::SubstituteFamily(platform::Utf8ToCp949("굴림체"), platform::Charset::Hangul));
-  font.setPixelSize(12);
-  return font;
-}
-
 kit::TDockPanel* NewPanel(kit::TDockPanel* parent, kit::Dock where, int extent) {
   auto* panel = new kit::TDockPanel(parent);
   panel->resize(extent, extent);
@@ -77,7 +69,7 @@ TCHelpForm::TCHelpForm(QWidget* owner, platform::BitmapStore* bitmaps)
     ownBitmaps_ = std::make_unique<platform::QtBitmapStore>();
     bitmaps = ownBitmaps_.get();
   }
-  setFont(FormFont());
+  setFont(platform::FormFont("굴림체", 12));
   setWindowTitle(ToQt(Message(28)));
   resize(kClientWidth, kClientHeight);
   BuildPanels();
