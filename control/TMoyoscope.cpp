@@ -27,6 +27,7 @@
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtTimer.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 #include "viewer/FormLayout.h"
 #include "viewer/TViewerSession.h"
@@ -106,9 +107,9 @@ void SetCaption(QLabel* label, const std::string& cp949) {
   label->setText(ToQt(cp949));
 }
 
-// Message 13, two blanks and message `id`: the headings of the right panel.
+// The bullet, two blanks and message `id`: the headings of the right panel.
 std::string Heading(int id) {
-  return Message(13) + "  " + Message(id);
+  return Message(msg::kBullet) + "  " + Message(id);
 }
 
 // The stone sound as the host allows it: a host program silences the stones by
@@ -249,7 +250,7 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
   blank.fill(QColor(220, 179, 92));
   blankPicture_ = std::make_unique<platform::QtBitmap>(blank);
 
-  setWindowTitle(ToQt(Message(31)));
+  setWindowTitle(ToQt(Message(msg::kViewing)));
   setFont(FormFont("굴림체", 12, false));
   resize(width, height);
   BuildRightPanel();
@@ -418,11 +419,11 @@ void TMoyoscope::ActiveFormCreate() {
   }
   BuildNavButtons();
 
-  SetCaption(c_.Label1, Heading(67));
-  SetCaption(c_.Label2, Heading(68));
-  SetCaption(c_.StatusL, Message(31));
-  c_.giboBtn->setText(ToQt(Message(31)));
-  SetCaption(c_.NewsL, Heading(69));
+  SetCaption(c_.Label1, Heading(msg::kCommentary));
+  SetCaption(c_.Label2, Heading(msg::kGuessHeading));
+  SetCaption(c_.StatusL, Message(msg::kViewing));
+  c_.giboBtn->setText(ToQt(Message(msg::kViewing)));
+  SetCaption(c_.NewsL, Heading(msg::kNews));
   LoadFaces();
 
   view_ = std::make_unique<View>(*this);

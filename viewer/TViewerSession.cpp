@@ -10,6 +10,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Timer.h"
 #include "record/ApplyRecord.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -82,7 +83,7 @@ const platform::Bitmap& TViewerSession::BoardPicture(const std::string& name) {
 // ---- Notices ----
 
 void TViewerSession::showNotice(const std::string& text) {
-  services_.notifier->ShowNotice(Message(2), text);
+  services_.notifier->ShowNotice(Message(msg::kNoticeCaption), text);
 }
 
 void TViewerSession::showNotice2(int first, int second) {
@@ -152,7 +153,7 @@ void TViewerSession::ApplyRecord() {
 void TViewerSession::Navigate(int tag) {
   if (state_.replying) return;
   if (IsGuessing(state_.mode)) {
-    showNotice2(4, 5);
+    showNotice2(msg::kNotWhileGuessing, msg::kBackToViewing);
     return;
   }
   state_.autoPlaying = false;
@@ -221,7 +222,7 @@ void TViewerSession::BoardClick(platform::MouseButton button, int x, int y) {
     case ViewerMode::Viewing:
       if (left) {
         state_.soundOn = true;
-        if (!board_->Forward()) showNotice(Message(1));
+        if (!board_->Forward()) showNotice(Message(msg::kLastMove));
       } else {
         state_.soundOn = false;
         board_->Back();
@@ -235,7 +236,7 @@ void TViewerSession::BoardClick(platform::MouseButton button, int x, int y) {
     case ViewerMode::GuessWhite:
     case ViewerMode::GuessBoth:
       if (!left) {
-        showNotice2(4, 5);
+        showNotice2(msg::kNotWhileGuessing, msg::kBackToViewing);
         refreshComment();
       } else {
         JudgeGuess(x, y);
@@ -247,12 +248,12 @@ void TViewerSession::BoardClick(platform::MouseButton button, int x, int y) {
 void TViewerSession::Jump(const std::string& text) {
   if (state_.replying) return;
   if (state_.mode != ViewerMode::Viewing) {
-    showNotice2(25, 5);
+    showNotice2(msg::kOnlyWhileViewing, msg::kBackToViewing);
     return;
   }
   const int n = DecimalOr(text, kNoNumber);
   if (n == kNoNumber || n <= 0) {
-    showNotice(Message(26));
+    showNotice(Message(msg::kEnterANumber));
     view_.SetMoveText("");
     return;
   }
@@ -337,14 +338,15 @@ void TViewerSession::refreshComment() {
     } else {
       ++references;
       noteMessage_.AddLink(
-          Message(28) + " " + std::to_string(move) + "-" + std::to_string(references), true);
+          Message(msg::kReference) + " " + std::to_string(move) + "-" + std::to_string(references),
+          true);
     }
   }
 }
 
 void TViewerSession::OpenLink(const std::string& text) {
   if (state_.replying) return;
-  const std::string& caption = Message(28);
+  const std::string& caption = Message(msg::kReference);
   if (text.size() < 8 || text.compare(0, caption.size(), caption) != 0 || text[6] != ' ') return;
   for (std::size_t i = 7; i < text.size(); ++i) {
     if (!(text[i] >= '0' && text[i] <= '9') && text[i] != '-') return;

@@ -12,6 +12,7 @@
 #include "platform/Notifier.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 #include "viewer/TViewerSession.h"
 
@@ -43,7 +44,7 @@ std::uint8_t GuessedSide(ViewerMode mode) {
 void TViewerSession::ChooseMode(int tag) {
   if (state_.replying || tag < 0 || tag > 3) return;
   if (RefusesAnswersAndHints(level_)) {
-    showNotice(Message(30));
+    showNotice(Message(msg::kMembersOnly));
     view_.SetModeButtonDown(0);
     return;
   }
@@ -55,24 +56,24 @@ void TViewerSession::ChooseMode(int tag) {
   switch (tag) {
     case 0:
       state_.mode = ViewerMode::Viewing;
-      view_.SetStatus(Message(31));
+      view_.SetStatus(Message(msg::kViewing));
       break;
     case 1:
       state_.mode = ViewerMode::GuessBlack;
-      view_.SetStatus(Message(32));
+      view_.SetStatus(Message(msg::kGuessBlack));
       while (board.ToMove() != kBlack && board.Forward()) {
       }
       break;
     case 2:
       state_.mode = ViewerMode::GuessWhite;
-      view_.SetStatus(Message(33));
+      view_.SetStatus(Message(msg::kGuessWhite));
       while (board.ToMove() != kWhite && board.Forward()) {
       }
       break;
     default:
       // Every move is the user's: nothing to skip.
       state_.mode = ViewerMode::GuessBoth;
-      view_.SetStatus(Message(34));
+      view_.SetStatus(Message(msg::kGuessBoth));
       break;
   }
   if (tag > 0 && hintsWereShown) showHints();
@@ -86,7 +87,7 @@ void TViewerSession::JudgeGuess(int x, int y) {
   const bool hintsWereShown = state_.hintShown;
   TGoBoard& board = *board_;
   if (board.MoveCount() >= board.LastMove()) {
-    showNotice(Message(1));
+    showNotice(Message(msg::kLastMove));
     return;
   }
   const TMoveRecord& next = board.MoveHistory()[static_cast<std::size_t>(board.MoveCount() + 1)];
@@ -109,7 +110,7 @@ void TViewerSession::JudgeGuess(int x, int y) {
     return;
   }
   noticeTimer_->SetEnabled(true);
-  showNotice(Message(3));
+  showNotice(Message(msg::kWrongGuess));
   // Closed early by the user, the notice must not take a later one with it.
   noticeTimer_->SetEnabled(false);
   refreshComment();
@@ -128,7 +129,7 @@ void TViewerSession::ReplyTick() {
 
 void TViewerSession::FinishGuess() {
   if (hintsAcrossReplies_) showHints();
-  if (board_->MoveCount() >= board_->LastMove()) showNotice(Message(1));
+  if (board_->MoveCount() >= board_->LastMove()) showNotice(Message(msg::kLastMove));
   refreshComment();
 }
 
@@ -160,11 +161,11 @@ void TViewerSession::ForEachHintPoint(Visit visit) const {
 void TViewerSession::HintsOn() {
   if (state_.replying) return;
   if (RefusesAnswersAndHints(level_)) {
-    showNotice(Message(30));
+    showNotice(Message(msg::kMembersOnly));
     return;
   }
   if (board_->MoveCount() >= board_->LastMove()) {
-    showNotice(Message(1));
+    showNotice(Message(msg::kLastMove));
     return;
   }
   showHints();

@@ -9,6 +9,8 @@
 
 #include "board/TGoBoard.h"
 #include "paint/TZelGoPB.h"
+#include "resources/MessageIds.h"
+#include "resources/Messages.h"
 #include "viewer/TViewerSession.h"
 
 namespace moyo {
@@ -18,7 +20,7 @@ namespace moyo {
 void TViewerSession::EnterTrial() {
   if (state_.replying) return;
   if (state_.mode != ViewerMode::Viewing) {
-    showNotice2(4, 5);
+    showNotice2(msg::kNotWhileGuessing, msg::kBackToViewing);
     return;
   }
   if (modeStack_.Full()) return;
