@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "board/MarkCodes.h"
+
 namespace moyo {
 
 inline constexpr int kMaxBoardSize = 19;
@@ -17,7 +19,7 @@ inline constexpr std::uint8_t kWhite = 2;
 inline constexpr int kMaxMoves = 500;
 
 // The mark code of the newest stone when move numbers are off.
-inline constexpr std::int32_t LastMoveMark = 501;
+inline constexpr std::int32_t LastMoveMark = mark::kLastMove;
 
 // 19 x 19 point colours, indexed [Y-1][X-1] (row-major by Y).
 using TPointGrid = std::array<std::array<std::uint8_t, kMaxBoardSize>, kMaxBoardSize>;

@@ -16,7 +16,7 @@
 namespace moyo {
 
 // The mark code of the last move's triangle.
-inline constexpr int kLastMoveMark = 501;
+inline constexpr int kLastMoveMark = mark::kLastMove;
 
 class TZelGoPB {
  public:

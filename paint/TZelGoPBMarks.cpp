@@ -31,7 +31,6 @@ constexpr const char* kTriangle = "\xA1\xE2";  // △
 constexpr const char* kCross = "\xA5\xB9";     // Ⅹ
 constexpr const char* kCircle = "\xA1\xDB";    // ○
 constexpr const char* kSquare = "\xA1\xE0";    // □
-constexpr int kHintCross = 691;
 
 // What a mark code shows: its text in its font; an empty text still clears
 // the wood under it on an empty point.
@@ -72,29 +71,31 @@ void TZelGoPB::PaintMark(int x, int y, int number) {
     PaintLastMoveTriangle(colour, drawnX, drawnY);
     return;
   }
-  if (number == 750 || number == 751) {
-    PaintSquare(number == 750, drawnX, drawnY);
+  if (number == mark::kBlackSquare || number == mark::kWhiteSquare) {
+    PaintSquare(number == mark::kBlackSquare, drawnX, drawnY);
     return;
   }
   // Codes without a text of their own still hide the grid of an empty cell.
   MarkText mark{"", {"MS Sans Serif", 8}};
   if (number <= 99) {
     mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 23 ? numberSize2_ - 3 : 8}};
-  } else if (number <= 500) {
+  } else if (number <= mark::kLastNumber) {
     mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 22 ? numberSize3_ + 1 : 8}};
-  } else if (number >= 600 && number <= 625) {
-    mark = {std::string(1, static_cast<char>(number - 535)), {"MS Sans Serif", letterSize_}};
-  } else if (number >= 630 && number <= 643) {
+  } else if (number >= mark::kFirstUpper && number <= mark::kLastUpper) {
+    mark = {std::string(1, static_cast<char>('A' + number - mark::kFirstUpper)),
+            {"MS Sans Serif", letterSize_}};
+  } else if (number >= mark::kFirstHangulCode && number <= mark::kLastHangulCode) {
     mark = {"", {kGulimChe, hangulSize_, 0, 0, platform::kRegular, Charset::Hangul}};
-  } else if (number >= 650 && number <= 675) {
-    mark = {std::string(1, static_cast<char>(number - 553)), {"MS Sans Serif", letterSize_}};
-  } else if (number >= 680 && number <= 688) {
-    mark = {kSyllables[number - 680],
+  } else if (number >= mark::kFirstLower && number <= mark::kLastLower) {
+    mark = {std::string(1, static_cast<char>('a' + number - mark::kFirstLower)),
+            {"MS Sans Serif", letterSize_}};
+  } else if (number >= mark::kFirstSyllable && number <= mark::kLastSyllable) {
+    mark = {kSyllables[number - mark::kFirstSyllable],
             {kGulimChe, letterSize_, 0, 0, platform::kRegular, Charset::Hangul}};
-  } else if (number >= 690 && number <= 693) {
+  } else if (number >= mark::kTriangle && number <= mark::kSquareSign) {
     const char* symbols[] = {kTriangle, kCross, kCircle, kSquare};
-    mark = {symbols[number - 690],
-            {number == kHintCross ? kDotum : kGulim, letterSize_, 0, 0, platform::kRegular,
+    mark = {symbols[number - mark::kTriangle],
+            {number == mark::kCross ? kDotum : kGulim, letterSize_, 0, 0, platform::kRegular,
              Charset::Hangul}};
   }
   if (mark.font.pointSize <= 0) return;
@@ -107,7 +108,7 @@ void TZelGoPB::PaintMark(int x, int y, int number) {
   } else if (colour == kEmpty) {
     // A label on the wood hides the cell's grid lines, as diagram labels do.
     PaintCellWood(cell.left, cell.top);
-    ink = number == kHintCross ? kRed : kNavy;
+    ink = number == mark::kCross ? kRed : kNavy;
   }
   if (mark.text.empty()) return;
   canvas.SetFont(mark.font);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "board/MarkCodes.h"
 #include "board/TGoBoard.h"
 #include "paint/TZelGoPB.h"
 #include "record/DiagramText.h"
@@ -13,7 +14,6 @@ namespace moyo {
 namespace {
 
 constexpr int kTrialTag = 4;
-constexpr int kFirstLetterCode = 600;
 // Cells of more pixels than this are drawn one pixel smaller; the stone pictures
 // stop at 59.
 constexpr int kLargestCell = 60;
@@ -213,7 +213,7 @@ void TDiagramSession::HelpPBPointClick(platform::MouseButton button, int x, int 
     return;
   }
   if (marking_) {
-    painter_->DrawMark(x, y, kFirstLetterCode + letter_, true);
+    painter_->DrawMark(x, y, mark::kFirstUpper + letter_, true);
     letter_ = (letter_ + 1) % kLetterCount;
     view_.ShowLetter(letter_);
     return;

@@ -6,6 +6,7 @@
 // and painted between them without ever blocking; until the last reply is
 // played the session takes no other input, as if it were busy.
 
+#include "board/MarkCodes.h"
 #include "board/TGoBoard.h"
 #include "control/RecordRetrieval.h"
 #include "paint/TZelGoPB.h"
@@ -19,8 +20,6 @@
 namespace moyo {
 namespace {
 
-// The mark code of a hint, the character "Ⅹ".
-constexpr int kHintMark = 691;
 constexpr int kMostHints = 4;
 
 // The notice for the hint button outside the quiz; the message table has none.
@@ -183,7 +182,7 @@ void TViewerSession::showHints() {
   }
   state_.hintShown = true;
   view_.ShowStopFace(TFacePair::Hints, true);
-  ForEachHintPoint([this](int x, int y) { painter_->DrawMark(x, y, kHintMark, false); });
+  ForEachHintPoint([this](int x, int y) { painter_->DrawMark(x, y, mark::kCross, false); });
 }
 
 void TViewerSession::hideHints() {
