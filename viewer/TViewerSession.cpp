@@ -318,9 +318,8 @@ bool TViewerSession::CommentaryHidden() const {
 }
 
 int TViewerSession::CommentaryMove() const {
-  if (state_.mode != ViewerMode::Trial) return board_->MoveCount();
-  const TModeEntry* entry = modeStack_.Top();
-  return entry != nullptr ? entry->savedPosition.MoveCount : board_->MoveCount();
+  // In trial mode, the record's move from which the trial line branches off.
+  return state_.mode == ViewerMode::Trial ? trialBranch_ : board_->MoveCount();
 }
 
 void TViewerSession::refreshComment() {

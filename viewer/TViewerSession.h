@@ -189,6 +189,9 @@ class TViewerSession {
   std::string level_;
   std::uint8_t handicapByte_ = 0;
   bool newsFolded_ = false;
+  // Where the trial line leaves the record: the move trial mode was entered
+  // on, lowered when a stone is played before it.
+  int trialBranch_ = 0;
   // Whether the hints were on when the current right guess was made.
   bool hintsAcrossReplies_ = false;
   int stoneSounds_ = 0;

@@ -44,6 +44,7 @@ void TViewerSession::pushMode(ViewerMode newMode, const TBoardSnapshot& snapshot
     // The position stays; the rest of the record goes out of Forward's reach
     // and the current move gets its mark back if numbers had been on it.
     board_->LoadPosition(snapshot, true, true);
+    trialBranch_ = board_->MoveCount();
     board_->SetNumbering(
         TNumbering{.StartNumber = 0, .FirstMove = board_->MoveCount(), .ShowNumbers = true});
   }
@@ -65,10 +66,8 @@ void TViewerSession::popMode() {
   view_.SetTrialFrame(false);
   const TBoardSnapshot& saved = entry->savedPosition;
   TGoBoard& board = *board_;
-  // The trial line leaves the record at its first numbered move (lowered when
-  // a stone was played before the trial's start); the moves before it are the
-  // record's own and need not be walked over.
-  const int branch = board.FirstMove();
+  // The moves before the branch are the record's own and need not be walked over.
+  const int branch = trialBranch_;
   if (!state_.numbersShown) {
     board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
   }
@@ -117,8 +116,9 @@ void TViewerSession::AbandonTrial() {
 void TViewerSession::TrialBoardClick(platform::MouseButton button, int x, int y) {
   if (button == platform::MouseButton::Left) {
     state_.soundOn = true;
+    const int at = board_->MoveCount();
     // A refused move shows nothing; it still cuts the line here.
-    board_->PlayMove(x, y, true);
+    if (board_->PlayMove(x, y, true) && at < trialBranch_) trialBranch_ = at;
   } else {
     state_.soundOn = false;
     board_->Back();

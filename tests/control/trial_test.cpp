@@ -149,7 +149,7 @@ TEST_F(Trial, NumbersGoOffOnEnteringCountFromTheTrialAndStayOffAfter) {
   EXPECT_TRUE(ScreenShowsBoard(*f));
 }
 
-TEST_F(Trial, CommentaryStaysWithTheMoveWhereTheTrialBegan) {
+TEST_F(Trial, CommentaryStaysWithTheMoveWhereTheTrialLineLeavesTheRecord) {
   const TGameRecord& record = f->Record();
   int move = 0;
   std::string text;
@@ -166,8 +166,8 @@ TEST_F(Trial, CommentaryStaysWithTheMoveWhereTheTrialBegan) {
   f->testBtnClick();
   f->navButtonClick(2);
   f->navButtonClick(2);
-  PlayTrialStone();
   f->navButtonClick(3);
+  // Stepping back over record moves does not move where the trial line leaves it.
   EXPECT_NE(f->Components().commentM->Text().find(text), std::string::npos);
   f->numBtnClick();  // numbering from move 1 must not move the commentary
   f->navButtonClick(2);

@@ -88,6 +88,26 @@ TEST_F(Commentary, MalformedOrUnmatchedLinkTextsOpenNothing) {
   }
 }
 
+TEST_F(Commentary, InTrialModeItFollowsTheMoveWhereTheTrialLineLeavesTheRecord) {
+  Comment(3, kCommentText, "셋째 수");
+  Comment(5, kCommentText, "다섯째 수");
+  Load(8);
+  v->Jump("5");
+  v->EnterTrial();
+  v->Navigate(2);
+  v->Navigate(2);  // back on move 3: the line still leaves the record at 5
+  EXPECT_EQ(v.view.memo.back(), "다섯째 수");
+  v->BoardClick(platform::MouseButton::Left, 1, 1);  // now it leaves at 3
+  v->Navigate(2);
+  EXPECT_EQ(v.view.memo.back(), "셋째 수");
+  v->NumbersOn();  // numbering from move 1 does not move where the line leaves
+  v->Navigate(3);
+  EXPECT_EQ(v.view.memo.back(), "셋째 수");
+  v->LeaveTrial();
+  v->refreshComment();
+  EXPECT_EQ(v.view.memo.back(), "다섯째 수");
+}
+
 TEST_F(Commentary, SummaryRecordsAndLimitedMembersSeeOnlyTheSummary) {
   Comment(1, kCommentText, "숨은 해설");
   Load(4, "1", Cp("요약입니다"));
