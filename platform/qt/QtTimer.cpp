@@ -3,6 +3,9 @@
 namespace moyo::platform {
 
 QtTimer::QtTimer() {
+  // A coarse timer may tick up to 5% early: a one-second reply pause would
+  // come out anywhere from 950 ms.
+  timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, [this] {
     if (OnTimer) OnTimer();
   });
