@@ -1,11 +1,16 @@
 #include "control/TMoyoscope.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QVariant>
+#include <QWheelEvent>
 #include <algorithm>
+#include <optional>
 
 #include "board/TGoBoard.h"
 #include "control/StoneSound.h"
@@ -190,6 +195,7 @@ class TMoyoscope::View : public TViewerView {
     }
     form_.newsView_->Navigate(address);
   }
+  void CopyBoardPicture() override { QGuiApplication::clipboard()->setImage(c_.MainGoPB->Image()); }
   void SetNewsPanel(TNewsPanel panel) override {
     const bool folded = panel == TNewsPanel::Folded;
     c_.newsBtn->SetGlyph(form_.Picture(folded ? "newsup" : "newsdown"));
@@ -589,6 +595,66 @@ void TMoyoscope::HintXBtnClick() {
 }
 void TMoyoscope::Timer1Timer() {
   session_->CloseWrongGuessNotice();
+}
+
+void TMoyoscope::TurnBoard() {
+  session_->Key(TViewerKey::Turn);
+}
+
+// ---- Keys and the wheel ----
+
+void TMoyoscope::keyPressEvent(QKeyEvent* event) {
+  // Typed into the move number or the pace, a key keeps its editing meaning.
+  QWidget* focus = focusWidget();
+  if (focus != nullptr &&
+      (focus == c_.moveEd || c_.secondSE->isAncestorOf(focus) || focus == c_.secondSE)) {
+    return kit::TDockPanel::keyPressEvent(event);
+  }
+  const bool ctrl = event->modifiers() & Qt::ControlModifier;
+  std::optional<TViewerKey> key;
+  switch (event->key()) {
+    case Qt::Key_Left:
+      key = TViewerKey::Left;
+      break;
+    case Qt::Key_Right:
+      key = TViewerKey::Right;
+      break;
+    case Qt::Key_PageUp:
+      key = TViewerKey::PageUp;
+      break;
+    case Qt::Key_PageDown:
+      key = TViewerKey::PageDown;
+      break;
+    case Qt::Key_Home:
+      key = TViewerKey::Home;
+      break;
+    case Qt::Key_End:
+      key = TViewerKey::End;
+      break;
+    case Qt::Key_R:
+      if (ctrl) key = TViewerKey::Turn;
+      break;
+    case Qt::Key_C:
+      if (ctrl) key = TViewerKey::Copy;
+      break;
+    default:
+      break;
+  }
+  if (!key) return kit::TDockPanel::keyPressEvent(event);
+  session_->Key(*key);
+  event->accept();
+}
+
+void TMoyoscope::wheelEvent(QWheelEvent* event) {
+  const QPoint at = c_.MainGoPB->mapFrom(this, event->position().toPoint());
+  const int notches = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+  if (!c_.MainGoPB->rect().contains(at) || notches == 0) {
+    return kit::TDockPanel::wheelEvent(event);
+  }
+  for (int i = 0; i < std::abs(notches); ++i) {
+    session_->Key(notches > 0 ? TViewerKey::WheelBack : TViewerKey::WheelForward);
+  }
+  event->accept();
 }
 
 // ---- The session's state, for the automation surface ----

@@ -183,6 +183,8 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
   void commentPResize();
   // Prints the game as diagrams after the print options dialog (full members only).
   void printBtnClick();
+  // Turns the board by 180 degrees (also Ctrl+R in the form).
+  void TurnBoard();
   // Enters trial mode on the position shown (only from Viewing).
   void testBtnClick();
   // Leaves trial mode, back to exactly the position and record end it was entered on.
@@ -208,6 +210,10 @@ class TMoyoscope : public kit::TDockPanel, public TRecordLoadTarget {
 
  private:
   class View;
+  // The keys the form answers itself: navigation, Ctrl+R, Ctrl+C; the edits keep theirs.
+  void keyPressEvent(QKeyEvent* event) override;
+  // A wheel notch over the board steps one move back or forward.
+  void wheelEvent(QWheelEvent* event) override;
   void ActiveFormCreate();
   void BuildRightPanel();
   void BuildMovesPanel();

@@ -193,9 +193,12 @@ void TViewerSession::Navigate(int tag) {
 }
 
 void TViewerSession::Key(TViewerKey key) {
+  if (key == TViewerKey::Copy) return view_.CopyBoardPicture();
+  if (state_.replying) return;
+  if (key == TViewerKey::Turn) return ToggleFlip();
   // A key is its navigation button, but a quiz is not to be answered with a
   // notice per keystroke.
-  if (state_.replying || IsGuessing(state_.mode)) return;
+  if (IsGuessing(state_.mode)) return;
   switch (key) {
     case TViewerKey::Home:
       return Navigate(0);
@@ -211,6 +214,8 @@ void TViewerSession::Key(TViewerKey key) {
       return Navigate(4);
     case TViewerKey::End:
       return Navigate(5);
+    default:
+      return;
   }
 }
 

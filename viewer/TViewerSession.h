@@ -53,7 +53,18 @@ struct TViewerServices {
 };
 
 // The keys the viewer answers itself (the rest stay with the control that has them).
-enum class TViewerKey { Left, Right, PageUp, PageDown, Home, End, WheelBack, WheelForward };
+enum class TViewerKey {
+  Left,
+  Right,
+  PageUp,
+  PageDown,
+  Home,
+  End,  // the navigation buttons
+  WheelBack,
+  WheelForward,  // a wheel notch over the board
+  Turn,          // turn the board by 180 degrees
+  Copy,          // copy the board's picture
+};
 
 class TViewerSession {
  public:
@@ -99,7 +110,8 @@ class TViewerSession {
   void BoardClick(platform::MouseButton button, int x, int y);
   // The jump to the move number typed as `text`.
   void Jump(const std::string& text);
-  // A key or a wheel notch: what the matching navigation button does, nothing while guessing.
+  // A key or a wheel notch: what the matching navigation button does (nothing
+  // while guessing), turning the board, or copying its picture.
   void Key(TViewerKey key);
   void StartAutoPlay(int seconds);
   void StopAutoPlay();

@@ -55,6 +55,8 @@ class TViewerView {
   virtual void NavigateNews(const std::string& address) = 0;
   // Sizes the news panel and gives its button the matching face.
   virtual void SetNewsPanel(TNewsPanel panel) = 0;
+  // Puts the board's picture, as painted, on the clipboard.
+  virtual void CopyBoardPicture() = 0;
 };
 
 }  // namespace moyo

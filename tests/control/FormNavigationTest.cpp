@@ -2,13 +2,18 @@
 // edit reach the session, and what it reports shows on the widgets. The rules
 // themselves are tested on the session alone (tests/viewer).
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "kit/TFrameButton.h"
 #include "kit/TLinkMemo.h"
+#include "paint/TZelGoPB.h"
+#include "platform/qt/QtPaintBox.h"
 #include "platform/qt/QtTimer.h"
 #include "tests/control/FormFixture.h"
 
@@ -150,6 +155,34 @@ TEST_F(Navigation, CaptureCountsFollowEveryStepBothWays) {
     check();
   }
   EXPECT_EQ(t.form->Components().wDiedSL->text(), "0");
+}
+
+TEST_F(Navigation, KeysWheelTurnAndCopyReachTheSessionButEditsKeepTheirKeys) {
+  Load(40);
+  QWidget& form = *t.form;
+  QTest::keyClick(&form, Qt::Key_End);
+  EXPECT_EQ(Move(), 40);
+  QTest::keyClick(&form, Qt::Key_PageUp);
+  QTest::keyClick(&form, Qt::Key_Left);
+  EXPECT_EQ(Move(), 34);
+  const QPoint board = t.form->Components().MainGoPB->mapTo(&form, QPoint(40, 40));
+  QWheelEvent back(board, form.mapToGlobal(board), QPoint(), QPoint(0, 240), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(&form, &back);
+  EXPECT_EQ(Move(), 32) << "two notches, two moves";
+  // Keys typed into the move number edit it.
+  t.form->Components().moveEd->setFocus();
+  t.form->Components().moveEd->setText("12");
+  QTest::keyClick(t.form->Components().moveEd, Qt::Key_Home);
+  QTest::keyClick(t.form->Components().moveEd, Qt::Key_End);
+  EXPECT_EQ(Move(), 32);
+  t.form->Components().moveEd->clearFocus();
+  QTest::keyClick(&form, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_TRUE(t.form->Painter().Flipped());
+  QTest::keyClick(&form, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+            t.form->Components().MainGoPB->Image().convertToFormat(QImage::Format_RGB32));
+  EXPECT_TRUE(t.notices->texts.empty());
 }
 
 // Real timers with the pace scaled from seconds to hundredths.

@@ -132,6 +132,25 @@ TEST_F(Navigation, KeysAndTheWheelDoWhatTheirButtonsDo) {
   EXPECT_EQ(v.Move(), 7);
 }
 
+TEST_F(Navigation, TheBoardTurnsAndIsCopiedByKeyInEveryMode) {
+  Load(v, LegalGame(10));
+  v->Key(TViewerKey::Turn);
+  EXPECT_TRUE(v->Painter().Flipped());
+  v->ChooseMode(3);
+  v->Key(TViewerKey::Turn);
+  EXPECT_FALSE(v->Painter().Flipped());
+  v->Key(TViewerKey::Copy);
+  EXPECT_EQ(v.view.copies, 1);
+  EXPECT_TRUE(v.notices.texts.empty());
+  // A click on the turned board maps back to the point under the mouse.
+  v->ChooseMode(0);
+  v->Key(TViewerKey::Turn);
+  v->EnterTrial();
+  const int cell = v->Painter().CellSize();
+  v->Painter().MouseDown(platform::MouseButton::Left, 0, cell / 2, cell / 2);
+  EXPECT_EQ(v.Board().Point(19, 19), v.Board().ToMove() == kBlack ? kWhite : kBlack);
+}
+
 TEST_F(Navigation, JumpsLandOnTheNumberOrTheLastMoveAndRejectNonNumbers) {
   Load(v, LegalGame(180));
   v->Jump("250");

@@ -50,6 +50,7 @@ class FakeView : public TViewerView {
   void NavigateNews(const std::string& address) override { newsAddresses.push_back(address); }
   void SetNewsPanel(TNewsPanel panel) override { news = panel; }
   void RelayoutBoard() override { ++relayouts; }
+  void CopyBoardPicture() override { ++copies; }
 
   bool StopFace(TFacePair pair) const {
     const auto found = stopFace.find(pair);
@@ -66,6 +67,7 @@ class FakeView : public TViewerView {
   std::vector<std::string> newsAddresses;
   TNewsPanel news = TNewsPanel::Hidden;
   int relayouts = 0;
+  int copies = 0;
 
  private:
   static std::string Utf8(const std::string& cp949) { return platform::Cp949ToUtf8(cp949); }
