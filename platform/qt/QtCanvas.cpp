@@ -211,7 +211,7 @@ void QtCanvas::TextOut(int x, int y, const std::string& text, Rgb colour, TextAn
   painter_->setPen(ToQColor(colour));
   if (painter_->paintEngine() != nullptr && painter_->paintEngine()->type() == QPaintEngine::Pdf &&
       text.find(' ') != std::string::npos) {
-    DrawWordsApart(font, QPoint(x, top), ToQString(text));
+    DrawWordsApart(font, QPoint(x, top), ToQt(text));
     return;
   }
   painter_->drawStaticText(QPoint(x, top), laidOut.text);

@@ -328,7 +328,7 @@ TEST_F(AutomationTest, SettingNewsDoesNotWaitForTheServer) {
   const auto started = std::chrono::steady_clock::now();
   EXPECT_EQ(control_->put_News(Text(silent.Url("/news.html"))), S_OK);
   EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
-  EXPECT_EQ(form_->NewsP->height(), 165);
+  EXPECT_EQ(form_->Components().NewsP->height(), 165);
   released = true;
   silent.Stop();
 }
