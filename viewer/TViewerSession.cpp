@@ -380,7 +380,7 @@ void TViewerSession::openReference(const std::string& text) {
   }
   auto snapshot = std::make_unique<TBoardSnapshot>();
   board_->SavePosition(*snapshot);
-  referenceWindow_->ShowPosition(19, *snapshot, painter_->Flipped(), false);
+  referenceWindow_->ShowPosition(board_->Size(), *snapshot, painter_->Flipped(), false);
   referenceWindow_->ShowWindow();
   referenceWindow_->LoadDiagram(text);
 }
@@ -402,7 +402,8 @@ void TViewerSession::ToggleNews() {
 // ---- Board ----
 
 layout::TBoardPlace TViewerSession::PlaceBoard(int width, int height) {
-  const layout::TBoardPlace place = layout::PlaceBoard(width, height, painter_->Margin(), painter_->Lines());
+  const layout::TBoardPlace place =
+      layout::PlaceBoard(width, height, painter_->Margin(), painter_->Lines());
   if (place.pixels != painter_->BoardPixels()) chooseCellSize(place.pixels);
   return place;
 }
