@@ -136,8 +136,8 @@ TEST_F(LoadedForm, ARecordOfFewerLinesGetsItsOwnBoardAndCellSize) {
   const int fullCell = t.form->Painter().CellSize();
   auto expectedCell = [&](int lines) {
     const int margin = t.form->Painter().Margin();
-    return std::min((t.form->panP->width() - 5 - margin) / lines,
-                    (t.form->panP->height() - 5 - margin) / lines);
+    return std::min((t.form->Components().panP->width() - 5 - margin) / lines,
+                    (t.form->Components().panP->height() - 5 - margin) / lines);
   };
   ASSERT_EQ(fullCell, expectedCell(19));
   FillRecord(

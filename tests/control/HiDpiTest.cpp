@@ -34,7 +34,7 @@ class HiDpiBoard : public ::testing::Test {
 
 TEST_F(HiDpiBoard, StonesArePaintedAtTheScreensResolutionAsADirectPaintAtTwiceTheCell) {
   TZelGoPB& painter = t.form->Painter();
-  platform::QtPaintBox& box = *t.form->MainGoPB;
+  platform::QtPaintBox& box = *t.form->Components().MainGoPB;
   const int n = painter.CellSize();
   ASSERT_GE(n, 10);
   ASSERT_LE(2 * n, 59);  // so the direct paint has stone pictures too
@@ -76,9 +76,10 @@ TEST_F(HiDpiBoard, ClicksMapBackInLogicalPixels) {
   const int n = t.form->Painter().CellSize();
   ASSERT_EQ(t.form->Board().Point(10, 10), 0);
   const QPointF centre(9 * n + n / 2, 9 * n + n / 2);
-  QMouseEvent press(QEvent::MouseButtonPress, centre, t.form->MainGoPB->mapToGlobal(centre),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(t.form->MainGoPB, &press);
+  QMouseEvent press(QEvent::MouseButtonPress, centre,
+                    t.form->Components().MainGoPB->mapToGlobal(centre), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(t.form->Components().MainGoPB, &press);
   EXPECT_NE(t.form->Board().Point(10, 10), 0);
 }
 
