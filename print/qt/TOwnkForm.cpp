@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <initializer_list>
 
-#include "platform/Text.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtModalGuard.h"
+#include "platform/qt/QtText.h"
 #include "print/IntText.h"
 #include "print/LayoutPrinter.h"
 #include "resources/Messages.h"
@@ -16,7 +16,7 @@ namespace moyo {
 namespace {
 
 QString Text(int message) {
-  return QString::fromStdString(platform::Cp949ToUtf8(Message(message)));
+  return platform::ToQt(Message(message));
 }
 
 // A gradient button that turns grey with white text while it has the focus.

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "platform/Text.h"
 #include "platform/qt/QtBitmap.h"
 #include "platform/qt/QtBitmapStore.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtPaintBox.h"
+#include "platform/qt/QtText.h"
 #include "refdiagram/qt/HelpPictures.h"
 #include "refdiagram/qt/THelpNavButton.h"
 #include "resources/Messages.h"
@@ -30,9 +30,7 @@ constexpr int kButtonTop = 3;
 constexpr int kButtonHeight = 18;
 constexpr int kTrialTag = TDiagramSession::kStepButtonCount - 1;
 
-QString ToQt(const std::string& cp949) {
-  return QString::fromStdString(platform::Cp949ToUtf8(cp949));
-}
+using platform::ToQt;
 
 kit::TDockPanel* NewPanel(kit::TDockPanel* parent, kit::Dock where, int extent) {
   auto* panel = new kit::TDockPanel(parent);
