@@ -44,8 +44,10 @@ TPrintSource ViewerPrintSource(const TGoBoard& board, const TGiboInfo& shown,
   // board started from setup stones has no handicap stones, whatever the header says.
   if (board.HandicapCount() == 0) {
     line.setup = StartPosition(board);
-    const bool setup = std::ranges::any_of(line.setup, [](const auto& row) {
-      return std::ranges::any_of(row, [](std::uint8_t point) { return point != kEmpty; });
+    // Plain std algorithms: the web build's library has no ranges versions of them.
+    const bool setup = std::any_of(line.setup.begin(), line.setup.end(), [](const auto& row) {
+      return std::any_of(row.begin(), row.end(),
+                         [](std::uint8_t point) { return point != kEmpty; });
     });
     if (setup) line.handicap = 0;
   }
