@@ -2,6 +2,8 @@
 # pictures and the demo page beside the module.
 file(GLOB board_pictures ${PICTURES}/baseb.png ${PICTURES}/bedge.png ${PICTURES}/gedge.png
      ${PICTURES}/[bw][sm][0-9]*.png)
+# The desktop's doubled pictures for high-density screens stay out of the page.
+list(FILTER board_pictures EXCLUDE REGEX "_2x\\.png$")
 list(LENGTH board_pictures count)
 # Wood, two edges and four pictures for each cell size from 10 to 59.
 if(NOT count EQUAL 203)
