@@ -8,6 +8,7 @@
 
 #include "app/Commands.h"
 #include "app/RecordServer.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo::app {
@@ -63,7 +64,7 @@ int RunServe(const Args& args) {
   }
 
   std::mutex logMutex;
-  RecordServer server(folder, Message(6), [&logMutex](const std::string& line) {
+  RecordServer server(folder, Message(msg::kNoRecordMarker), [&logMutex](const std::string& line) {
     const std::lock_guard lock(logMutex);
     std::fprintf(stderr, "%s\n", line.c_str());
   });

@@ -6,6 +6,7 @@
 #include "record/QnaExport.h"
 #include "record/ReadNotice.h"
 #include "record/RecordDispatch.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -30,8 +31,9 @@ TLoadResult LoadRecord(TRecordLoadTarget& target, platform::HttpClient& http,
   if (!download.ok) return Outcome(TLoadOutcome::DownloadFailed, std::move(download.error));
 
   // The record server answers an unknown number with a page that says so.
-  if (road == TRecordRoad::Numbered && download.body.find(Message(6)) != std::string::npos) {
-    target.ShowNotice(Message(7));
+  if (road == TRecordRoad::Numbered &&
+      download.body.find(Message(msg::kNoRecordMarker)) != std::string::npos) {
+    target.ShowNotice(Message(msg::kNoSuchRecord));
     return Outcome(TLoadOutcome::NoSuchRecord);
   }
 

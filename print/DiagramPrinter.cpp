@@ -5,6 +5,7 @@
 
 #include "print/DiagramDrawing.h"
 #include "print/LayoutPrinter.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -309,7 +310,7 @@ bool MayPrint(const std::string& level) {
 void printBtnClick(const std::string& level, const std::function<void(const std::string&)>& notice,
                    const std::function<void()>& print) {
   if (!MayPrint(level)) {
-    if (notice) notice(Message(30));
+    if (notice) notice(Message(msg::kMembersOnly));
     return;
   }
   if (print) print();

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/Text.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -65,9 +66,11 @@ int PrintGameHeader(platform::Canvas& canvas, const TPageInfo& page, const TGame
 
   const int pitch = Hl + Hl / 2;
   const std::string lines[] = {
-      Message(38) + "   : " + header.BlackName, Message(39) + "   : " + header.WhiteName,
-      Message(40) + " : " + header.GameTerms,   Message(41) + " : " + header.GameResult,
-      Message(42) + " : " + header.GameDate,
+      Message(msg::kBlack) + "   : " + header.BlackName,
+      Message(msg::kWhite) + "   : " + header.WhiteName,
+      Message(msg::kPrintMethod) + " : " + header.GameTerms,
+      Message(msg::kPrintResult) + " : " + header.GameResult,
+      Message(msg::kPrintDate) + " : " + header.GameDate,
   };
   canvas.SetFont(line);
   for (int k = 0; k < 5; ++k) {
@@ -77,8 +80,8 @@ int PrintGameHeader(platform::Canvas& canvas, const TPageInfo& page, const TGame
 }
 
 std::string DiagramCaption(int first, int last, int moveCount) {
-  const std::string& move = Message(44);
-  return "[" + Message(43) + " : " + std::to_string(first) + " " + move + " ~ " +
+  const std::string& move = Message(msg::kMoveSuffix);
+  return "[" + Message(msg::kPartial) + " : " + std::to_string(first) + " " + move + " ~ " +
          std::to_string(std::min(last, moveCount)) + " " + move + "]";
 }
 

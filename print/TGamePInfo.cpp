@@ -1,12 +1,15 @@
 #include "print/TGamePInfo.h"
 
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
 
 TGamePInfo MakePrintHeader(const TGiboInfo& info) {
-  return {info.title, Message(29), info.blackName, info.whiteName,
-          info.date,  info.place,  info.result,    info.komi};
+  return {info.title,     Message(msg::kZelRecord),
+          info.blackName, info.whiteName,
+          info.date,      info.place,
+          info.result,    info.komi};
 }
 
 TGamePInfo& PrintHeader() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "record/RecordReplay.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -52,8 +53,8 @@ void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
 
 std::string HandicapTerms(const TGiboInfo& info) {
   if (info.handicap == 0) return info.komi;
-  if (info.handicap == 1) return Message(20);
-  return std::to_string(info.handicap) + Message(21);
+  if (info.handicap == 1) return Message(msg::kBlackFirst);
+  return std::to_string(info.handicap) + Message(msg::kHandicapStones);
 }
 
 std::array<std::string, 6> GameInfoLines(const TGiboInfo& info) {
@@ -61,7 +62,9 @@ std::array<std::string, 6> GameInfoLines(const TGiboInfo& info) {
       InfoLine(14, " : ", info.date),
       InfoLine(15, " : ", info.place),
       InfoLine(16, " : ", info.mainTime),
-      InfoLine(17, "   : ", info.byoyomiTime + Message(18) + " " + info.byoyomiCount + Message(19)),
+      InfoLine(17, "   : ",
+               info.byoyomiTime + Message(msg::kSeconds) + " " + info.byoyomiCount +
+                   Message(msg::kTimes)),
       info.handicap == 0 ? InfoLine(22, "          : ", info.komi)
                          : InfoLine(23, "       : ", info.komi),
       InfoLine(24, " : ", info.result),

@@ -8,6 +8,7 @@
 #include "paint/TZelGoPB.h"
 #include "record/DiagramText.h"
 #include "refdiagram/TDiagramView.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -159,7 +160,7 @@ void TDiagramSession::FormShow() {
   view_.ShowTrialTools(false);
   cbMarkCChange(0);
   view_.ShowLetter(0);
-  view_.SetCaption(Message(44) + " " + Message(28));
+  view_.SetCaption(Message(msg::kMoveSuffix) + " " + Message(msg::kReference));
   cbMarkClick(false);
   view_.ShowMarking(false);
 }
@@ -269,7 +270,8 @@ void TDiagramSession::pCBaseResize(int width) {
 // ---- Pieces ----
 
 void TDiagramSession::SetCaption(int moveNumber) {
-  view_.SetCaption(std::to_string(moveNumber) + Message(44) + " " + Message(28));
+  view_.SetCaption(std::to_string(moveNumber) + Message(msg::kMoveSuffix) + " " +
+                   Message(msg::kReference));
 }
 
 void TDiagramSession::SetMemo(const std::string& text) {

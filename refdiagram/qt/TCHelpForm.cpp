@@ -14,6 +14,7 @@
 #include "platform/qt/QtText.h"
 #include "refdiagram/qt/HelpPictures.h"
 #include "refdiagram/qt/THelpNavButton.h"
+#include "resources/MessageIds.h"
 #include "resources/Messages.h"
 
 namespace moyo {
@@ -68,7 +69,7 @@ TCHelpForm::TCHelpForm(QWidget* owner, platform::BitmapStore* bitmaps)
     bitmaps = ownBitmaps_.get();
   }
   setFont(platform::FormFont("굴림체", 12));
-  setWindowTitle(ToQt(Message(28)));
+  setWindowTitle(ToQt(Message(msg::kReference)));
   resize(kClientWidth, kClientHeight);
   BuildPanels();
   TDiagramView& view = *this;
@@ -114,12 +115,12 @@ void TCHelpForm::BuildPanels() {
 }
 
 void TCHelpForm::BuildTrialTools() {
-  ui_.PassBtn = new QPushButton(ToQt(Message(65)), ui_.pMBase);
+  ui_.PassBtn = new QPushButton(ToQt(Message(msg::kTenuki)), ui_.pMBase);
   ui_.PassBtn->setGeometry(8, 5, 44, 20);
   ui_.PassBtn->setFocusPolicy(Qt::NoFocus);
   connect(ui_.PassBtn, &QPushButton::clicked, this, [this] { session_->PassBtnClick(); });
 
-  ui_.cbMark = new QCheckBox(ToQt(Message(66)), ui_.pMBase);
+  ui_.cbMark = new QCheckBox(ToQt(Message(msg::kMark)), ui_.pMBase);
   ui_.cbMark->setGeometry(9, 28, kToolsWidth - 9, 17);
   connect(ui_.cbMark, &QCheckBox::toggled, this,
           [this](bool checked) { session_->cbMarkClick(checked); });
@@ -141,7 +142,7 @@ void TCHelpForm::BuildStepButtons() {
     if (i < kTrialTag) {
       button->SetPicture(HelpPicture("img5" + std::to_string(i + 1)));
     } else {
-      button->setText(ToQt(Message(64)));
+      button->setText(ToQt(Message(msg::kReview)));
     }
     connect(button, &QPushButton::clicked, this, [this, i] { session_->navButtonClick(i); });
     ui_.Buttons[static_cast<std::size_t>(i)] = button;
