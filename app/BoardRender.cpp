@@ -39,13 +39,7 @@ QImage RenderRecordBoard(const TGameRecord& record, const RenderOptions& options
   // stones, back to the start, then replayed.
   board.NewGame(record.boardSize);
   PlaceStartStones(record, board);
-  const int count = std::clamp<int>(record.moveCount, 0, kMaxRecordMoves);
-  for (int i = 0; i < count; ++i) EnterRecordMove(board, record.moves[i], false);
-  // Passes do not move the line's end themselves; without this the closing
-  // passes could not be replayed and the board would stop before them.
-  board.SetLastMove(board.MoveCount());
-  while (board.MoveCount() > 0 && board.Back()) {
-  }
+  EnterMainLine(record, board);
   for (int i = 0; i < options.move && board.Forward(); ++i) {
   }
   if (options.numbers) {

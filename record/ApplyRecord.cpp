@@ -17,38 +17,6 @@ std::string InfoLine(int caption, std::string_view colon, const std::string& val
   return line + value;
 }
 
-void BackToStart(TGoBoard& board) {
-  while (board.MoveCount() > 0 && board.Back()) {
-  }
-}
-
-// Stores the main line in the board as the viewer replays it: every move entered
-// without a stone put down, then judged under the full rules on one replay to the
-// end. When the replay refuses a stored move (a damaged record), that move is left
-// out and the moves after it are played for real from there, each one the rules
-// refuse skipped, so the rest of the game stays reachable.
-void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
-  const int moves = std::clamp(record.moveCount, 0, kMaxRecordMoves);
-  std::array<int, kMaxRecordMoves> line{};  // record index of each stored entry
-  int length = 0;
-  for (int i = 0; i < moves; ++i) {
-    if (EnterRecordMove(board, record.moves[i], false)) line[length++] = i;
-  }
-  // A pass does not extend the stored line by itself; passes at the end stay replayable.
-  board.SetLastMove(board.MoveCount());
-  BackToStart(board);
-
-  while (board.Forward()) {
-  }
-  const int shown = board.MoveCount();
-  if (shown < board.LastMove() && shown < length) {
-    board.SetLastMove(shown);
-    for (int i = line[shown] + 1; i < moves; ++i) EnterRecordMove(board, record.moves[i], true);
-    board.SetLastMove(board.MoveCount());
-  }
-  BackToStart(board);
-}
-
 }  // namespace
 
 std::string HandicapTerms(const TGiboInfo& info) {

@@ -1,6 +1,7 @@
 #include "record/RecordReplay.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 namespace moyo {
@@ -47,6 +48,37 @@ std::vector<TRecordMove> HandicapStones(std::uint8_t size, int count) {
   };
   board->SetHandicap(count, 1);
   return stones;
+}
+
+namespace {
+
+void BackToStart(TGoBoard& board) {
+  while (board.MoveCount() > 0 && board.Back()) {
+  }
+}
+
+}  // namespace
+
+void EnterMainLine(const TGameRecord& record, TGoBoard& board) {
+  const int moves = std::clamp(record.moveCount, 0, kMaxRecordMoves);
+  std::array<int, kMaxRecordMoves> line{};  // record index of each stored entry
+  int length = 0;
+  for (int i = 0; i < moves; ++i) {
+    if (EnterRecordMove(board, record.moves[i], false)) line[length++] = i;
+  }
+  // A pass does not extend the stored line by itself; passes at the end stay replayable.
+  board.SetLastMove(board.MoveCount());
+  BackToStart(board);
+
+  while (board.Forward()) {
+  }
+  const int shown = board.MoveCount();
+  if (shown < board.LastMove() && shown < length) {
+    board.SetLastMove(shown);
+    for (int i = line[shown] + 1; i < moves; ++i) EnterRecordMove(board, record.moves[i], true);
+    board.SetLastMove(board.MoveCount());
+  }
+  BackToStart(board);
 }
 
 }  // namespace moyo

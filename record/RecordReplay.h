@@ -21,6 +21,14 @@ void PlaceStartStones(const TGameRecord& record, TGoBoard& board);
 // when `place`). Returns whether the board took it.
 bool EnterRecordMove(TGoBoard& board, const TRecordMove& move, bool place);
 
+// Stores the main line in a board holding the record's start position as the viewer
+// replays it, and leaves the board at the start: every move entered without a stone
+// put down, then judged under the full rules on one replay to the end. When the
+// replay refuses a stored move (a damaged record), that move is left out and the
+// moves after it are played for real from there, each one the rules refuse skipped,
+// so the rest of the game stays reachable.
+void EnterMainLine(const TGameRecord& record, TGoBoard& board);
+
 // The position after the first `moves` moves of the main line (all of it when `moves` is
 // larger), played under the full rules on a board reset to the record's size; moves the
 // rules refuse are left out. Returns the moves played.
