@@ -1,5 +1,6 @@
-// A loaded record on the form: the game information labels, the commentary
-// of the move shown with its reference links, and the news panel.
+// A loaded record on the form: the game information labels, the board's
+// size in its panel, the memo and its links, and the news panel. What the
+// session does with a record is tested on it alone (tests/viewer).
 
 #include <QLabel>
 #include <algorithm>
@@ -89,49 +90,6 @@ TEST_F(LoadedForm, EvenGameLabelsReadAsTheRecordSays) {
   EXPECT_EQ(form.HandicapByte(), 0);
 }
 
-TEST_F(LoadedForm, HandicapGamesShowTheHandicapInsteadOfKomiAndPlaceTheStones) {
-  TGiboInfo info = EvenGame();
-  info.handicap = 1;
-  Load(info, 0);
-  EXPECT_EQ(Info(*t.form, 5), Head(23) + "       : " + Utf8Message(20));
-  EXPECT_EQ(t.form->MoveCount(), 0) << "a record without moves stays at the start";
-
-  info.handicap = 4;
-  info.date.clear();
-  Load(info, 0);
-  EXPECT_EQ(Info(*t.form, 5), Head(23) + "       : 4" + Utf8Message(21));
-  EXPECT_EQ(Info(*t.form, 1), Head(14) + " : ");
-  EXPECT_EQ(t.form->HandicapByte(), 4);
-  EXPECT_EQ(t.form->Board().Point(4, 4), kBlack);
-  EXPECT_EQ(t.form->Board().Point(16, 16), kBlack);
-  EXPECT_EQ(t.form->Painter().PointAt(16, 4), kBlack);
-  EXPECT_EQ(t.form->Board().ToMove(), kWhite);
-
-  // The next record's board starts empty, on the screen too.
-  Load(EvenGame(), 0);
-  EXPECT_EQ(t.form->Painter().PointAt(16, 4), kEmpty);
-}
-
-TEST_F(LoadedForm, RefusedMovesInTheRecordDoNotStopTheLoad) {
-  FillRecord(*t.form, {{4, 4, kRecordBlack},
-                       {16, 16, kRecordWhite},
-                       {4, 4, kRecordBlack},  // occupied: the board refuses it
-                       {16, 4, kRecordBlack},
-                       {4, 16, kRecordWhite}});
-  t.form->Record().moveCount = 5;
-  t.form->ApplyRecord();
-  EXPECT_EQ(t.form->MoveCount(), 1);
-  EXPECT_EQ(t.form->Board().LastMove(), 4);
-  t.form->navButtonClick(5);
-  EXPECT_EQ(t.form->MoveCount(), 4);
-  EXPECT_EQ(t.form->Painter().PointAt(4, 16), kWhite);
-
-  // A count past the table is cut to it.
-  t.form->Record().moveCount = 100000;
-  t.form->ApplyRecord();
-  EXPECT_LE(t.form->Board().LastMove(), kMaxRecordMoves);
-}
-
 TEST_F(LoadedForm, ARecordOfFewerLinesGetsItsOwnBoardAndCellSize) {
   const int fullCell = t.form->Painter().CellSize();
   auto expectedCell = [&](int lines) {
@@ -161,115 +119,20 @@ TEST_F(LoadedForm, ARecordOfFewerLinesGetsItsOwnBoardAndCellSize) {
   EXPECT_EQ(t.form->Painter().PointAt(4, 4), kBlack);
 }
 
-TEST_F(LoadedForm, PassesInTheRecordStayReachableEvenAtTheEnd) {
-  FillRecord(*t.form, {{4, 4, kRecordBlack},
-                       {0, 0, kRecordWhite},
-                       {16, 16, kRecordBlack},
-                       {0, 0, kRecordWhite},
-                       {0, 0, kRecordBlack}});
-  t.form->ApplyRecord();
-  EXPECT_EQ(t.form->Board().LastMove(), 5);
-  t.form->navButtonClick(5);
-  EXPECT_EQ(t.form->MoveCount(), 5);
-  EXPECT_EQ(t.form->Board().ToMove(), kWhite);
-  EXPECT_EQ(t.form->Painter().PointAt(16, 16), kBlack);
-}
-
-TEST_F(LoadedForm, CommentaryShowsTextsAndLinksOfTheMoveInRecordOrder) {
-  Comment(0, kCommentText, "대국 전 해설");
+TEST_F(LoadedForm, TheMemoShowsTheCommentaryAndItsLinksOpenTheReferenceWindow) {
   Comment(2, kCommentText, "첫째 해설");
   Comment(2, kReferenceDiagram, "ref-a");
-  Comment(2, kCommentText, "둘째 해설");
   Comment(2, kReferenceDiagram, "ref-b");
-  Comment(3, kReferenceDiagram, "ref-c");
   Load(EvenGame(), 5);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{LinkLine("")})) << "move 1 has no commentary";
   t.form->navButtonClick(3);
   EXPECT_EQ(MemoLines(),
             (std::vector<std::string>{LinkLine(""), "", "첫째 해설", "", LinkLine("참고도 2-1"), "",
-                                      "둘째 해설", "", LinkLine("참고도 2-2")}));
-  t.form->navButtonClick(0);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{LinkLine(""), "", "대국 전 해설"}));
-}
-
-TEST_F(LoadedForm, ALinkOpensThatReferenceOfTheMoveOnTheBoardInOneReusedWindow) {
-  Comment(2, kReferenceDiagram, "ref-a");
-  Comment(2, kCommentText, "text");
-  Comment(2, kReferenceDiagram, "ref-b");
-  Comment(3, kReferenceDiagram, "ref-c");
-  Load(EvenGame(), 5);
-  t.form->navButtonClick(3);
+                                      LinkLine("참고도 2-2")}));
   ASSERT_EQ(t.form->Components().commentM->Links().size(), 3u);
   t.form->Components().commentM->ClickLink(2);
   ASSERT_NE(t.reference, nullptr);
   EXPECT_EQ(t.reference->calls,
             (std::vector<std::string>{"ShowPosition 19 2", "ShowWindow", "Load ref-b"}));
-  t.form->Components().commentM->ClickLink(1);
-  EXPECT_EQ(t.reference->calls.back(), "Load ref-a");
-  t.form->navButtonClick(3);
-  t.form->Components().commentM->ClickLink(1);
-  EXPECT_EQ(t.reference->calls.back(), "Load ref-c");
-  EXPECT_EQ(t.referenceWindowsMade, 1);
-}
-
-TEST_F(LoadedForm, MalformedOrUnmatchedLinkTextsOpenNothing) {
-  Comment(1, kReferenceDiagram, "ref-a");
-  Load(EvenGame(), 3);
-  kit::TLinkMemo& memo = *t.form->Components().commentM;
-  for (const char* text : {"참고도 1-2", "참고도1-1", "참고도 -1", "참고도 1-x", "참고도 1-1-1",
-                           "참고도 1", "참고 1-1", "참고도 ", "", "참고도 1-99999999999"}) {
-    memo.Clear();
-    memo.AddLine(LinkLine(platform::Utf8ToCp949(text)));
-    memo.ClickLink(0);
-    EXPECT_EQ(t.reference, nullptr) << text;
-  }
-  // Offsets that do not fit the memo's text are ignored.
-  t.form->commentMContext(-5, 3);
-  t.form->commentMContext(2, 1);
-  t.form->commentMContext(0, 100000);
-  EXPECT_EQ(t.reference, nullptr);
-  // The move number written in the link is not used: the move on the board is.
-  memo.Clear();
-  memo.AddLine(LinkLine(Cp("참고도 77-1")));
-  memo.ClickLink(0);
-  ASSERT_NE(t.reference, nullptr);
-  EXPECT_EQ(t.reference->calls.back(), "Load ref-a");
-}
-
-TEST_F(LoadedForm, TrialModeKeepsTheCommentaryOfTheMoveWhereItBegan) {
-  Comment(3, kCommentText, "셋째 수");
-  Load(EvenGame(), 8);
-  t.form->navButtonClick(3);
-  t.form->navButtonClick(3);
-  t.form->testBtnClick();
-  ASSERT_EQ(t.form->State().mode, ViewerMode::Trial);
-  t.form->boardClick(platform::MouseButton::Left, 0, 10, 10);
-  t.form->navButtonClick(2);
-  t.form->navButtonClick(2);
-  EXPECT_EQ(t.form->MoveCount(), 2);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{LinkLine(""), "", "셋째 수"}));
-}
-
-TEST_F(LoadedForm, SummaryRecordsAndLimitedMembersSeeOnlyTheSummary) {
-  Comment(1, kCommentText, "숨은 해설");
-  TGiboInfo info = EvenGame();
-  info.recordKind = "1";
-  info.summary = Cp("요약입니다");
-  Load(info, 4);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{"요약입니다"}));
-  t.form->navButtonClick(5);
-  t.form->navButtonClick(0);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{"요약입니다"}));
-
-  t.form->SetLevel("0");
-  info.recordKind = "2";
-  info.summary = "\r\n" + Message(8);
-  Load(info, 4);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{"", Utf8Message(8)}));
-
-  t.form->SetLevel("10");
-  Load(info, 4);
-  EXPECT_EQ(MemoLines(), (std::vector<std::string>{LinkLine(""), "", "숨은 해설"}));
 }
 
 TEST_F(LoadedForm, NewsPanelOpensOnTheFirstAddressAndFoldsWithItsButton) {

@@ -169,32 +169,6 @@ inline void GoTo(TMoyoscope& form, int n) {
   form.moveBtnClick();
 }
 
-// What a person can tell about a board: position, counters and its line.
-struct TBoardState {
-  TPointGrid points{};
-  int blackCaptures = 0;
-  int whiteCaptures = 0;
-  int moveCount = 0;
-  int lastMove = 0;
-  std::uint8_t toMove = 0;
-  TMoveHistory history{};
-  friend bool operator==(const TBoardState&, const TBoardState&) = default;
-};
-
-inline TBoardState StateOf(const TGoBoard& board) {
-  TBoardState state;
-  state.points = board.Points();
-  state.blackCaptures = board.BlackCaptures();
-  state.whiteCaptures = board.WhiteCaptures();
-  state.moveCount = board.MoveCount();
-  state.lastMove = board.LastMove();
-  state.toMove = board.ToMove();
-  for (int i = 0; i <= state.lastMove; ++i) {
-    state.history[static_cast<std::size_t>(i)] = board.MoveHistory()[static_cast<std::size_t>(i)];
-  }
-  return state;
-}
-
 // The board's position replayed on a fresh board from the start of its own
 // line: equal when stepping back and forth never lost or invented a stone.
 inline testing::AssertionResult MatchesFreshReplay(const TGoBoard& board) {

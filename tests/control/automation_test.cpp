@@ -180,15 +180,6 @@ TEST_F(AutomationTest, NamesThatClimbOutOfTheRecordFolderFailWithoutARequest) {
   EXPECT_EQ(Title(), "Other");
 }
 
-TEST_F(AutomationTest, SecondRecordKeepsNothingOfTheFirst) {
-  ASSERT_EQ(GetFile("other.gib", "1"), S_OK) << LastError();
-  ASSERT_EQ(form_->Record().info.summary, "old summary");
-  ASSERT_EQ(GetFile("game.gib", "1"), S_OK) << LastError();
-  EXPECT_EQ(form_->Record().info.summary, "");
-  EXPECT_EQ(form_->Record().commentCount, 1);
-  EXPECT_EQ(form_->Record().comments[0].text, "[1] first move");
-}
-
 TEST_F(AutomationTest, UnknownNumberShowsTheNoticeAndKeepsTheRecordShown) {
   ASSERT_EQ(GetFile("game.gib", "1"), S_OK);
   NoticeAnswerer notices;

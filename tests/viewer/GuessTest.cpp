@@ -134,6 +134,21 @@ TEST_F(Guess, AWrongGuessChangesNothingAndItsNoticeClosesByTimer) {
   EXPECT_FALSE(v.NoticeTimer().enabled);
 }
 
+TEST_F(Guess, APassIsNeverGuessedNotEvenByAPressInTheTurnedMargin) {
+  std::vector<TRecordMove> moves = LegalGame(20, 11);
+  moves.push_back({0, 0, kRecordBlack});
+  Load(v, moves);
+  v->Jump("20");
+  v->ChooseMode(3);
+  v->ToggleFlip();
+  v->BoardClick(kLeft, 0, 0);
+  // The far corner's margin of the turned board maps past the lines, not to a pass.
+  const int far = v->Painter().BoardPixels() + v->Painter().Margin() - 1;
+  v->Painter().MouseDown(kLeft, 0, far, far);
+  EXPECT_EQ(v.Move(), 20);
+  EXPECT_EQ(v.notices.texts, (std::vector<std::string>(2, Utf8Message(3))));
+}
+
 TEST_F(Guess, AtTheEndGuessesAndHintsGetTheLastMoveNotice) {
   LoadGame(6);
   v->Jump("6");

@@ -1,6 +1,8 @@
 // Trial moves on the position shown and the return to it, and move numbers on
 // and off, against the session alone.
 
+#include <random>
+
 #include "tests/viewer/SessionFixture.h"
 
 namespace moyo::test {
@@ -192,11 +194,83 @@ TEST_F(Numbers, ShowTheLatestMoveOnEveryStoneLeftAndOffLeavesTheLastMark) {
       EXPECT_EQ(v->Painter().MarkAt(x, y), expected) << x << "," << y;
     }
   }
+  // Off after a step back without captures: the newest numbered stone is not
+  // the current move's, yet only the current move keeps its mark.
+  v->Navigate(2);
   v->NumbersOff();
   EXPECT_EQ(MarkedPoints(), 1);
   EXPECT_EQ(Mark(CurrentPoint()), kLastMoveMark);
-  EXPECT_EQ(v->Painter().PointAt(CurrentPoint().first, CurrentPoint().second),
-            v.Board().Point(CurrentPoint().first, CurrentPoint().second));
+  EXPECT_EQ(v.Screen(), DiagramOf(v.Board()));
+}
+
+// From many positions of the record: a trial of random stones (legal or not),
+// take-backs, steps and numbers on or off, then leaving, gives back the same
+// board, line and picture.
+TEST_F(Trial, RandomTrialsAlwaysReturnToTheSameBoardAndPicture) {
+  Load(v, LegalGame(300));
+  struct Shown {
+    std::string board, screen;
+    int move, last, blackCaptures, whiteCaptures, marked;
+    bool operator==(const Shown&) const = default;
+  };
+  const auto shown = [&] {
+    return Shown{DiagramOf(v.Board()),
+                 v.Screen(),
+                 v.Move(),
+                 v.Board().LastMove(),
+                 v.Board().BlackCaptures(),
+                 v.Board().WhiteCaptures(),
+                 MarkedPoints()};
+  };
+  std::mt19937 random(20261208);
+  const auto pick = [&random](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n));
+  };
+  int refused = 0, played = 0, backs = 0;
+  for (int round = 0; round < 40; ++round) {
+    v->Jump(std::to_string(1 + pick(300)));
+    const Shown before = shown();
+    v->EnterTrial();
+    const int steps = 1 + pick(40);
+    for (int s = 0; s < steps; ++s) {
+      const int action = pick(10);
+      if (action < 6) {
+        const int x = pick(21), y = pick(21);
+        const bool legal = v.Board().IsLegal(x, y);
+        v->BoardClick(kLeft, x, y);
+        (legal ? played : refused)++;
+      } else if (action < 8) {
+        v->BoardClick(kRight, 5, 5);
+        ++backs;
+      } else if (action < 9) {
+        v->Navigate(pick(6));
+      } else {
+        v->State().numbersShown ? v->NumbersOff() : v->NumbersOn();
+      }
+    }
+    v->LeaveTrial();
+    ASSERT_EQ(shown(), before) << "round " << round;
+  }
+  EXPECT_GT(played, 100);
+  EXPECT_GT(refused, 20);
+  EXPECT_GT(backs, 50);
+}
+
+TEST(ModeStack, RefusesAPushBeyondItsCapacityAndKeepsItsTop) {
+  TModeStack stack;
+  auto position = std::make_unique<TBoardSnapshot>();
+  for (int i = 0; i < TModeStack::kCapacity; ++i) {
+    position->MoveCount = i;
+    EXPECT_TRUE(stack.Push(ViewerMode::Viewing, i, *position));
+  }
+  position->MoveCount = 99;
+  EXPECT_FALSE(stack.Push(ViewerMode::GuessBoth, 99, *position));
+  EXPECT_EQ(stack.Depth(), TModeStack::kCapacity);
+  EXPECT_EQ(stack.Top()->savedPosition.MoveCount, TModeStack::kCapacity - 1);
+  while (stack.Pop()) {
+  }
+  EXPECT_EQ(stack.Top(), nullptr);
+  EXPECT_FALSE(stack.Pop());
 }
 
 TEST(TrialPosition, ACaptureInTheTrialIsUndoneOnLeaving) {
