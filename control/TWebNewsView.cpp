@@ -15,7 +15,7 @@
 
 #include "control/NewsModule.h"
 #include "control/TNewsView.h"
-#include "platform/Text.h"
+#include "platform/qt/QtText.h"
 
 namespace moyo {
 namespace {
@@ -43,7 +43,7 @@ class WebNewsView final : public TNewsView {
       pending_ = nullptr;
       superseded->abort();
     }
-    const QUrl base(QString::fromStdString(platform::Cp949ToUtf8(address)));
+    const QUrl base(platform::ToQt(address));
     QNetworkReply* reply = network_.get(QNetworkRequest(base));
     pending_ = reply;
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
