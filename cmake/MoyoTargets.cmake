@@ -15,7 +15,9 @@ function(moyo_test name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MOYO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    # One variable per property: the discovery splits a property's value at every ";".
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      ENVIRONMENT_MODIFICATION "MOYO_SOURCE_DIR=set:${PROJECT_SOURCE_DIR}")
 endfunction()
 
 # moyo_bench(NAME SOURCES... LIBS ...): a Google Benchmark program (not run by CTest).
