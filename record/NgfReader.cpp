@@ -60,8 +60,11 @@ TReadResult EndsEarly() {
 }  // namespace
 
 std::string_view ReadNgfLine(std::string_view& text) {
-  const std::size_t end = text.find_first_of("\r\n");
-  if (end == std::string_view::npos) {
+  // Lines are a dozen bytes: a plain scan beats find_first_of, which calls
+  // memchr on "\r\n" for every byte.
+  std::size_t end = 0;
+  while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+  if (end == text.size()) {
     const std::string_view line = text;
     text = {};
     return line;

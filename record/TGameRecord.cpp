@@ -17,12 +17,6 @@ void TGameRecord::Clear() {
   commentCount = 0;
 }
 
-bool TGameRecord::AddMove(TRecordMove move) {
-  if (moveCount < 0 || moveCount >= kMaxRecordMoves) return false;
-  moves[moveCount++] = move;
-  return true;
-}
-
 bool TGameRecord::AddComment(std::int32_t moveNo, std::int16_t kind, std::string text) {
   if (commentCount < 0 || commentCount >= kMaxCommentEntries) return false;
   TCommentEntry& entry = comments[commentCount++];

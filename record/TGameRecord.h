@@ -82,7 +82,11 @@ struct TGameRecord {
   // Empties the record, as before the first load; the readers themselves keep old items.
   void Clear();
   // Appends a main-line move; false (and nothing stored) when the line is full.
-  bool AddMove(TRecordMove move);
+  bool AddMove(TRecordMove move) {  // inline: the readers call it once per move
+    if (moveCount < 0 || moveCount >= kMaxRecordMoves) return false;
+    moves[static_cast<std::size_t>(moveCount++)] = move;
+    return true;
+  }
   // Appends a commentary item; false (and nothing stored) when the table is full.
   bool AddComment(std::int32_t moveNo, std::int16_t kind, std::string text);
   // Puts a setup stone on (x, y), replacing one already there; colour kRecordNoColour
