@@ -139,6 +139,8 @@ void TGibLineReader::Header(std::string_view key, std::string_view value) {
   } else if (key == "GAMEDATE") {
     const std::string date = DateText(value, '-');
     info.date = date.empty() ? std::string(value) : date;
+  } else if (key == "GAMECOMMENT" && !value.empty()) {
+    record_.AddComment(0, kCommentText, "[0] " + std::string(value));
   } else if (key == "GAMERESULT" && info.result.empty()) {
     info.result = value;
   } else if (key == "GAMEINFOMAIN") {
@@ -206,6 +208,8 @@ void TGibLineReader::Skip() {
 
 }  // namespace
 
+// A GIB record names no board size: the format is the 19-line board's, and
+// Clear() leaves the record at 19.
 TReadResult ReadGibRecord(TGameRecord& record, std::string_view text) {
   record.Clear();
   if (text.empty()) return ReadFailure("the record text is empty");

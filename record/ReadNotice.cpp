@@ -29,6 +29,11 @@ std::string NoticeText(const TReadNotice& notice) {
     case TNoticeKind::BoardTooLarge:
       utf8 = n + "줄 바둑판의 기보는 볼 수 없습니다. 2줄에서 19줄까지의 바둑판만 볼 수 있습니다.";
       break;
+    case TNoticeKind::SetupAfterFirstMove:
+      utf8 = n +
+             "수 다음에 돌을 더 놓거나 들어낸 부분은 보여 드릴 수 없어, 그 뒤의 국면이 기보 "
+             "파일과 다를 수 있습니다.";
+      break;
   }
   return platform::Utf8ToCp949(utf8);
 }

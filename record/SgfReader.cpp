@@ -368,9 +368,17 @@ TReadResult TSgfRecordBuilder::Build() {
 
   TReadResult result;
   std::int32_t moveNo = 0;
+  bool setupLeftOut = false;
   for (std::int32_t node = kRoot; node >= 0; node = tree_.nodes[node].firstChild) {
     ReadHeader(node);
-    if (moveNo == 0) ReadSetup(node);
+    if (moveNo == 0) {
+      ReadSetup(node);
+    } else if (!setupLeftOut && (Has(node, "AB") || Has(node, "AW") || Has(node, "AE"))) {
+      // The record places stones before the first move only: the game is shown
+      // without these, and the user is told the position may differ from there on.
+      result.notices.push_back({TNoticeKind::SetupAfterFirstMove, moveNo});
+      setupLeftOut = true;
+    }
     TRecordMove move;
     if (MoveOf(node, move)) {
       if (!record_.AddMove(move)) {

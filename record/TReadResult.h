@@ -9,13 +9,15 @@ namespace moyo {
 
 // Something about a load the viewer tells the user, with a count where it has one.
 enum class TNoticeKind {
-  Unreadable,      // no reader could use the text
-  StoppedEarly,    // a tagged text stopped on a malformed tag before any ")"
-  Collection,      // several games in one file: the first is shown; count = games
-  MovesCut,        // more moves than the line holds; count = moves kept
-  LostCharacters,  // characters CP949 lacks became "?"; count = characters
-  EndsEarly,       // an NGF or GIB text lacks lines or ends early
-  BoardTooLarge,   // a board size the viewer cannot show; count = the size
+  Unreadable,           // no reader could use the text
+  StoppedEarly,         // a tagged text stopped on a malformed tag before any ")"
+  Collection,           // several games in one file: the first is shown; count = games
+  MovesCut,             // more moves than the line holds; count = moves kept
+  LostCharacters,       // characters CP949 lacks became "?"; count = characters
+  EndsEarly,            // an NGF or GIB text lacks lines or ends early
+  BoardTooLarge,        // a board size the viewer cannot show; count = the size
+  SetupAfterFirstMove,  // SGF stones added or taken after the first move were left out;
+                        // count = the move they follow
 };
 
 struct TReadNotice {

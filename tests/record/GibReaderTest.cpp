@@ -49,6 +49,20 @@ TEST(GibReaderTest, HandicapKoreanNamesAndPointsResult) {
   EXPECT_EQ(record->moves[0], (TRecordMove{3, 3, kRecordWhite}));
 }
 
+TEST(GibReaderTest, TheGameCommentIsTheCommentaryOfTheStartPosition) {
+  auto record = NewRecord();
+  ASSERT_FALSE(ReadRecordBody(*record, Fixture("gib-game-comment.gib"), {}).result.failed);
+  ASSERT_EQ(record->commentCount, 1);
+  EXPECT_EQ(record->comments[0].moveNo, 0);
+  EXPECT_EQ(record->comments[0].kind, kCommentText);
+  EXPECT_EQ(record->comments[0].text, Cp("[0] 흑이 초반에 앞서 나간 판"));
+  // GIB records carry no board size: they are all of the 19-line board.
+  EXPECT_EQ(record->boardSize, 19);
+  // An empty comment is no commentary.
+  ReadGibRecord(*record, "\\HS\n\\[GAMECOMMENT=\\]\n\\GS\nSTO 0 1 1 3 3\n\\GE\n");
+  EXPECT_EQ(record->commentCount, 0);
+}
+
 TEST(GibReaderTest, ATextThatEndsEarlyLoadsWhatItHasAndSaysSo) {
   auto record = NewRecord();
   const TReadResult result = ReadGibRecord(*record, Fixture("gib-ends-early.gib"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "record/ReadNotice.h"
 #include "record/RecordDispatch.h"
 #include "tests/record/RecordFixtures.h"
 
@@ -104,6 +105,22 @@ TEST(SgfReaderTest, OtherSetupIsKeptAsStonesWithTheFirstPlayer) {
             "B1,2 B2,2 B3,2 B4,2 B5,2 B6,1 W1,1 W2,1 W4,1 ");
   EXPECT_EQ(record->firstColour, kRecordWhite);
   EXPECT_EQ(record->comments[0].text, "[0] White to live.");
+}
+
+TEST(SgfReaderTest, SetupAfterTheFirstMoveIsLeftOutWithANotice) {
+  // The record places setup stones before the first move only: later ones
+  // would change the position under the numbered moves, so the game loads
+  // without them and says so.
+  auto record = NewRecord();
+  const TReadResult result = ReadSgfRecord(*record, Fixture("sgf-setup-after-first-move.sgf"));
+  ASSERT_FALSE(result.failed);
+  EXPECT_EQ(MoveText(*record), "B5,5 W3,3 W3,7 B7,4 ");
+  EXPECT_EQ(record->setupCount, 0);
+  EXPECT_EQ(record->comments[0].text, "[2] Setup in the middle of the game");
+  EXPECT_EQ(result.notices, (std::vector<TReadNotice>{{TNoticeKind::SetupAfterFirstMove, 2}}));
+  EXPECT_EQ(NoticeText(result.notices[0]),
+            Cp("2수 다음에 돌을 더 놓거나 들어낸 부분은 보여 드릴 수 없어, 그 뒤의 국면이 "
+               "기보 파일과 다를 수 있습니다."));
 }
 
 TEST(SgfReaderTest, PassesAndMovesOutOfTurnKeepTheirPlaceAndColour) {
