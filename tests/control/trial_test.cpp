@@ -17,9 +17,6 @@ TEST(Trial, ShowsItsFacesPanelAndFrameAndLeavesThePictureAsItWas) {
   ModesForm f;
   LoadSample(*f, kKoFightSample);
   GoTo(*f, 57);
-  f->numBtnClick();
-  ASSERT_FALSE(f->Components().numEndBtn->isHidden());
-  f->numEndBtnClick();
   const QImage screen = f.Image().copy();
   const QColor viewing = f->Components().panP->Colour();
 
