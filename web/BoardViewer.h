@@ -60,8 +60,14 @@ class BoardViewer : private TRecordView {
 
   RgbaPaintBox& PaintBox() { return box_; }
 
+  // What the print button prints from.
+  const TGoBoard& Board() const { return board_; }
+  const TGameRecord& Record() const { return *record_; }
+  std::uint8_t HandicapByte() const { return handicap_; }
+  const std::string& Level() const { return level_; }
+
  private:
-  void SetHandicapByte(std::uint8_t) override {}
+  void SetHandicapByte(std::uint8_t handicap) override { handicap_ = handicap; }
   void BoardCleared() override;
   void SetEventName(const std::string& title) override { texts_.event = title; }
   void SetInfoLine(int line, const std::string& text) override;
@@ -78,6 +84,7 @@ class BoardViewer : private TRecordView {
   TGoBoard board_;
   std::unique_ptr<TGameRecord> record_;
   std::string level_;
+  std::uint8_t handicap_ = 0;
   BoardTexts texts_;
 };
 

@@ -1,0 +1,112 @@
+// Printing from the page: window.MoyoPrint.open(element) runs the print
+// options dialog on the record and position the element shows, and on OK
+// lays the pages out with the desktop's diagram printer (in the module, as
+// SVG) into a print view of one page a sheet, handed to window.print().
+// Resolves to the number of pages printed (0 when cancelled or refused).
+const MoyoPrint = (() => {
+  // The faces the printed pages ask for, each falling back on NanumGothic for
+  // Korean text as the desktop's do. The Latin faces reuse the board's cuts.
+  const latinFiles = { 'Liberation Serif': 'LiberationSerif-Regular.woff2',
+                       'Liberation Sans': 'LiberationSans-Regular.woff2' };
+  const kBold = 1, kItalic = 2;
+  let fonts = null;
+
+  function css(family, pixels, style) {
+    return `${style & kItalic ? 'italic ' : ''}${style & kBold ? 'bold ' : ''}${pixels}px ` +
+           `'${family}', NanumGothic`;
+  }
+
+  // Registers the Latin faces under their own names and waits for every face
+  // the pages use, so measuring and drawing see the same glyphs.
+  function fontsReady() {
+    if (!fonts) {
+      for (const [family, file] of Object.entries(latinFiles)) {
+        document.fonts.add(new FontFace(family, `url(${MoyoLoader.base}fonts/${file})`));
+      }
+      fonts = Promise.all(['NanumGothicCoding', 'NanumGothic', ...Object.keys(latinFiles)]
+        .map((family) => document.fonts.load(`12px '${family}'`, 'A가0')));
+    }
+    return fonts;
+  }
+
+  const scratch = document.createElement('canvas').getContext('2d');
+  // The module's text measure (PrintBindings): width and height packed in one number.
+  const text = {
+    extent(family, pixels, style, utf8) {
+      scratch.font = css(family, pixels, style);
+      const m = scratch.measureText(utf8);
+      const height = Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
+      return (Math.min(Math.round(m.width), 0x7fff) << 16) | Math.min(height, 0xffff);
+    },
+  };
+
+  // The sheets are A4 without the browser's margins: the pages bring their own.
+  const style = `
+    .moyo-print-view { display: none; }
+    @media print {
+      @page { size: A4; margin: 0; }
+      html, body { margin: 0 !important; padding: 0 !important; }
+      body > :not(.moyo-print-view) { display: none !important; }
+      .moyo-print-view { display: block; }
+      .moyo-print-page { width: 210mm; height: 297mm; overflow: hidden; break-after: page; }
+      .moyo-print-page:last-child { break-after: auto; }
+      .moyo-print-page svg { display: block; width: 100%; height: 100%; }
+    }`;
+
+  // Replaces the print view with the pages (SVG markup the module escaped).
+  function showPages(pages) {
+    document.querySelector('.moyo-print-view')?.remove();
+    if (!document.getElementById('moyo-print-style')) {
+      const sheet = document.createElement('style');
+      sheet.id = 'moyo-print-style';
+      sheet.textContent = style;
+      document.head.appendChild(sheet);
+    }
+    const view = document.createElement('div');
+    view.className = 'moyo-print-view';
+    const parser = new DOMParser();
+    for (const markup of pages) {
+      const svg = parser.parseFromString(markup, 'image/svg+xml').documentElement;
+      if (svg.localName !== 'svg') continue;
+      const sheet = document.createElement('div');
+      sheet.className = 'moyo-print-page';
+      sheet.appendChild(document.importNode(svg, true));
+      view.appendChild(sheet);
+    }
+    document.body.appendChild(view);
+    return view;
+  }
+
+  async function open(element) {
+    const module = await MoyoLoader.module();
+    await element.ready;
+    // The record and position the element shows, by its viewer's handle.
+    const viewer = element.view?.viewer;
+    if (!viewer) return 0;
+    module.moyoPrintText = text;
+    if (!module._moyo_print_open(viewer)) {
+      await MoyoPrintDialog.notice(module, 30);
+      return 0;
+    }
+    try {
+      await fontsReady();
+      const fields = await MoyoPrintDialog.run(module);
+      if (fields === null) return 0;
+      const ptr = MoyoLoader.withString(module, fields);
+      const count = module._moyo_print_ok(ptr);
+      module._free(ptr);
+      const pages = [];
+      for (let i = 0; i < count; ++i) pages.push(module.UTF8ToString(module._moyo_print_page(i)));
+      if (pages.length === 0) return 0;
+      const view = showPages(pages);
+      window.addEventListener('afterprint', () => view.remove(), { once: true });
+      window.print();
+      return pages.length;
+    } finally {
+      module._moyo_print_close();
+    }
+  }
+
+  return { open };
+})();
+window.MoyoPrint = MoyoPrint;
