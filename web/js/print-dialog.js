@@ -21,8 +21,8 @@ const MoyoPrintDialog = (() => {
     .client { position: relative; width: 379px; height: 189px; }
     .client * { position: absolute; box-sizing: border-box; margin: 0; font: inherit; }
     .group { border: 1px solid #a0a0a0; border-radius: 2px; }
-    .group > .title { padding: 0 2px; background: #e5e5e5; white-space: nowrap; }
-    label, .text { white-space: nowrap; line-height: 12px; }
+    .group > .title { padding: 0 2px; background: #e5e5e5; white-space: pre; }
+    label, .text { white-space: pre; line-height: 12px; }
     input[type=text] { height: 20px; padding: 0 2px; border: 1px solid #7a7a7a; background: #fff; }
     input[type=text]:disabled, select:disabled { background: #f0f0f0; color: #6d6d6d; }
     .client label input { position: static; margin: 0 4px 0 0; }
@@ -31,7 +31,7 @@ const MoyoPrintDialog = (() => {
     .range { color: #00f; }
     .bevel { border-top: 1px solid #fff; border-left: 1px solid #fff;
              border-bottom: 1px solid #808080; border-right: 1px solid #808080; }
-    button { width: 70px; height: 24px; border: 1px solid #000; color: #000;
+    button { width: 70px; height: 24px; border: 1px solid #000; color: #000; white-space: pre;
              background: linear-gradient(#ececec, #c0c0c0); }
     button:focus { outline: none; color: #fff; background: linear-gradient(#a0a0a0, #707070); }
     .notice { width: 260px; height: auto; position: relative; padding: 16px 12px 44px; }
