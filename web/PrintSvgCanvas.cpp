@@ -111,33 +111,31 @@ void PrintSvgCanvas::FillRect(const Rect& box) {
   if (brush_.style == platform::BrushStyle::Solid) Box(box, brush_.colour);
 }
 
-PrintSvgCanvas::Face PrintSvgCanvas::CurrentFace() {
-  const std::string face = platform::Cp949ToUtf8(font_.face);
-  Face f;
-  f.family = platform::SubstituteFamilyName(face, font_.charset);
-  f.pixels = font_.pixelHeight > 0 ? font_.pixelHeight : (font_.pointSize * dpi_ + 36) / 72;
-  f.pixels = std::max(f.pixels, 1);
-  f.style = font_.style | (platform::AlwaysBold(face) ? platform::kBold : 0);
-  if (font_.averageWidth > 0 && measure_) {
+void PrintSvgCanvas::SetFont(const platform::FontSpec& font) {
+  const std::string face = platform::Cp949ToUtf8(font.face);
+  face_.family = platform::SubstituteFamilyName(face, font.charset);
+  face_.pixels = font.pixelHeight > 0 ? font.pixelHeight : (font.pointSize * dpi_ + 36) / 72;
+  face_.pixels = std::max(face_.pixels, 1);
+  face_.style = font.style | (platform::AlwaysBold(face) ? platform::kBold : platform::kRegular);
+  face_.stretch = 1;
+  if (font.averageWidth > 0 && measure_) {
     // A narrowed font: the print's faces are monospaced, so "0" is their average character.
-    const int natural = measure_(f.family, f.pixels, f.style, "0").width;
-    if (natural > 0) f.stretch = static_cast<double>(font_.averageWidth) / natural;
+    const int natural = measure_(face_.family, face_.pixels, face_.style, "0").width;
+    if (natural > 0) face_.stretch = static_cast<double>(font.averageWidth) / natural;
   }
-  return f;
 }
 
 platform::Size PrintSvgCanvas::TextExtent(const std::string& text) {
   if (!measure_) return {};
-  const Face face = CurrentFace();
   const platform::Size size =
-      measure_(face.family, face.pixels, face.style, platform::Cp949ToUtf8(text));
-  return {static_cast<int>(size.width * face.stretch + 0.5), size.height};
+      measure_(face_.family, face_.pixels, face_.style, platform::Cp949ToUtf8(text));
+  return {static_cast<int>(size.width * face_.stretch + 0.5), size.height};
 }
 
 void PrintSvgCanvas::TextOut(int x, int y, const std::string& text, platform::Rgb colour,
                              platform::TextAnchor anchor) {
   if (text.empty()) return;
-  const Face face = CurrentFace();
+  const Face& face = face_;
   const platform::Size extent = TextExtent(text);
   using platform::TextAnchor;
   if (anchor == TextAnchor::TopCentre) x -= extent.width / 2;

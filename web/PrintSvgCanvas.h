@@ -30,7 +30,7 @@ class PrintSvgCanvas final : public platform::Canvas {
   void Ellipse(const platform::Rect& box) override;
   void Rectangle(const platform::Rect& box) override;
   void FillRect(const platform::Rect& box) override;
-  void SetFont(const platform::FontSpec& font) override { font_ = font; }
+  void SetFont(const platform::FontSpec& font) override;
   platform::Size TextExtent(const std::string& text) override;
   void TextOut(int x, int y, const std::string& text, platform::Rgb colour,
                platform::TextAnchor anchor = platform::TextAnchor::TopLeft) override;
@@ -46,14 +46,13 @@ class PrintSvgCanvas final : public platform::Canvas {
     unsigned style = 0;
     double stretch = 1;  // horizontal scale of a narrowed font
   };
-  Face CurrentFace();
   void Box(const platform::Rect& box, platform::Rgb colour);
 
   int width_, height_, dpi_;
   TextMeasure measure_;
   platform::Pen pen_;
   platform::Brush brush_;
-  platform::FontSpec font_;
+  Face face_;  // of the font selected
   std::string body_;
 };
 

@@ -30,13 +30,21 @@ const MoyoPrint = (() => {
   }
 
   const scratch = document.createElement('canvas').getContext('2d');
+  const extents = new Map();  // a page measures the same numbers again and again
   // The module's text measure (PrintBindings): width and height packed in one number.
   const text = {
     extent(family, pixels, style, utf8) {
-      scratch.font = css(family, pixels, style);
-      const m = scratch.measureText(utf8);
-      const height = Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
-      return (Math.min(Math.round(m.width), 0x7fff) << 16) | Math.min(height, 0xffff);
+      const font = css(family, pixels, style);
+      const key = `${font}\n${utf8}`;
+      let packed = extents.get(key);
+      if (packed === undefined) {
+        scratch.font = font;
+        const m = scratch.measureText(utf8);
+        const height = Math.round(m.fontBoundingBoxAscent) + Math.round(m.fontBoundingBoxDescent);
+        packed = (Math.min(Math.round(m.width), 0x7fff) << 16) | Math.min(height, 0xffff);
+        extents.set(key, packed);
+      }
+      return packed;
     },
   };
 
@@ -53,7 +61,7 @@ const MoyoPrint = (() => {
       .moyo-print-page svg { display: block; width: 100%; height: 100%; }
     }`;
 
-  // Replaces the print view with the pages (SVG markup the module escaped).
+  // Replaces the print view with the pages (SVG markup).
   function showPages(pages) {
     document.querySelector('.moyo-print-view')?.remove();
     if (!document.getElementById('moyo-print-style')) {
@@ -62,17 +70,10 @@ const MoyoPrint = (() => {
       sheet.textContent = style;
       document.head.appendChild(sheet);
     }
+    // The module escaped every text in the markup: record texts stay text.
     const view = document.createElement('div');
     view.className = 'moyo-print-view';
-    const parser = new DOMParser();
-    for (const markup of pages) {
-      const svg = parser.parseFromString(markup, 'image/svg+xml').documentElement;
-      if (svg.localName !== 'svg') continue;
-      const sheet = document.createElement('div');
-      sheet.className = 'moyo-print-page';
-      sheet.appendChild(document.importNode(svg, true));
-      view.appendChild(sheet);
-    }
+    view.innerHTML = pages.map((svg) => `<div class="moyo-print-page">${svg}</div>`).join('');
     document.body.appendChild(view);
     return view;
   }
