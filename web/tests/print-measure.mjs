@@ -7,6 +7,7 @@
 // choice of SVG over an RGBA page: what an empty A4 raster page alone costs.
 import { join } from 'node:path';
 import { browser, root, serve } from './harness.mjs';
+import { openDemo, storedOptions } from './print-support.mjs';
 
 const methods = [
   ['whole game', { method: '1' }],
@@ -20,16 +21,7 @@ const chromium = await browser();
 try {
   const page = await chromium.context.newPage();
   for (const [name, options] of methods) {
-    await page.goto(`${server.origin}/moyoscope/web/`);
-    await page.evaluate((options) => {
-      localStorage.clear();
-      localStorage.setItem('Software\\NetMoyoscope\\Version Info\\version', '0408A');
-      for (const [key, value] of Object.entries(options)) {
-        localStorage.setItem(`Software\\NetMoyoscope\\Print Option Info\\${key}`, value);
-      }
-    }, options);
-    await page.reload();
-    await page.waitForFunction(() => document.getElementById('commented').lastMove === 255);
+    await openDemo(page, server.origin, storedOptions(options));
     const rounds = [];
     for (let round = 0; round < 3; ++round) {
       await page.evaluate(() => {

@@ -10,6 +10,7 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, program, root, serve } from './harness.mjs';
+import { openDemo, storedOptions } from './print-support.mjs';
 
 let folder, server, chromium, page;
 
@@ -38,16 +39,7 @@ function desktopPage(args) {
 
 // Page 1 of the page's print with the stored options, as SVG markup.
 async function webPage(options) {
-  await page.goto(`${server.origin}/moyoscope/web/`);
-  await page.evaluate((options) => {
-    localStorage.clear();
-    localStorage.setItem('Software\\NetMoyoscope\\Version Info\\version', '0408A');
-    for (const [name, value] of Object.entries(options)) {
-      localStorage.setItem(`Software\\NetMoyoscope\\Print Option Info\\${name}`, value);
-    }
-  }, options);
-  await page.reload();
-  await page.waitForFunction(() => document.getElementById('commented').lastMove === 255);
+  await openDemo(page, server.origin, storedOptions(options));
   await page.evaluate(() => {
     window.print = () => {
       window.printed = new XMLSerializer().serializeToString(document.querySelector('.moyo-print-page svg'));

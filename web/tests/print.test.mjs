@@ -3,15 +3,22 @@
 // view's pages and captions for each method.
 import { after, before, beforeEach, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { cpSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, root, serve } from './harness.mjs';
+import { openDemo, optionName as option, versionName as version } from './print-support.mjs';
 
-let server, chromium, page;
-const option = (name) => `Software\\NetMoyoscope\\Print Option Info\\${name}`;
-const version = 'Software\\NetMoyoscope\\Version Info\\version';
+let folder, server, chromium, page;
 
 before(async () => {
-  server = await serve(join(root, 'samples'));
+  folder = mkdtempSync(join(tmpdir(), 'moyo-print-'));
+  cpSync(join(root, 'samples'), folder, { recursive: true });
+  // Markup in every text the printed header carries; ASCII is CP949 too.
+  writeFileSync(join(folder, 'markup.gib'),
+                '(;EV[<svg onload="window.hacked=1">]PB[<img src=x onerror="window.hacked=2">]' +
+                'PW[</text><script>window.hacked=3</script>]RE[a & b]DT[\'"]\r\n;B[pd];W[dp])');
+  server = await serve(folder);
   chromium = await browser();
   page = await chromium.context.newPage();
   page.on('pageerror', (error) => { throw error; });
@@ -20,19 +27,13 @@ before(async () => {
 after(async () => {
   await chromium?.close();
   await server?.stop();
+  rmSync(folder, { recursive: true, force: true });
 });
 
 // The demo page, with localStorage holding exactly `stored`, both records
 // shown, and window.print keeping what the print view held when it was called.
 async function load(stored = {}) {
-  await page.goto(`${server.origin}/moyoscope/web/`);
-  await page.evaluate((stored) => {
-    localStorage.clear();
-    for (const [name, value] of Object.entries(stored)) localStorage.setItem(name, value);
-  }, stored);
-  await page.reload();
-  await page.waitForFunction(() => [...document.querySelectorAll('moyo-scope')]
-    .every((e) => e.lastMove > 0));
+  await openDemo(page, server.origin, stored);
   await page.evaluate(() => {
     window.print = () => {
       window.printed = [...document.querySelectorAll('.moyo-print-view .moyo-print-page')]
@@ -234,4 +235,25 @@ test('members of levels 0 and 2 get the members-only notice instead of the dialo
   await dialog('button').click();
   assert.equal(await page.evaluate(() => window.opened), 0);
   assert.equal(await page.evaluate(() => document.querySelector('.moyo-print-dialog')), null);
+});
+
+test('record texts are printed as text, never run as markup', async () => {
+  await page.evaluate(() => {
+    const e = document.createElement('moyo-scope');
+    e.id = 'markup';
+    e.setAttribute('src', 'markup.gib');
+    e.setAttribute('level', '1');
+    document.body.append(e);
+  });
+  await page.waitForFunction(() => document.getElementById('markup').lastMove === 2);
+  await open('markup');
+  assert.deepEqual((await ok()).count, 1);
+  const texts = await page.evaluate(() => window.printed[0]);
+  for (const text of ['<svg onload="window.hacked=1">', '<img src=x onerror="window.hacked=2">',
+                      '</text><script>window.hacked=3</script>', 'a & b', '\'"']) {
+    assert.ok(texts.some((t) => t.endsWith(text)), `${text} in ${texts}`);
+  }
+  assert.equal(await page.evaluate(() => window.hacked), undefined);
+  assert.equal(await page.evaluate(() => document.querySelectorAll(
+    '.moyo-print-view img, .moyo-print-view script, .moyo-print-view svg svg').length), 0);
 });
