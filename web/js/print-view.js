@@ -20,11 +20,16 @@ const MoyoPrint = (() => {
   // the pages use, so measuring and drawing see the same glyphs.
   function fontsReady() {
     if (!fonts) {
+      const base = `${MoyoLoader.base}fonts/`;
       for (const [family, file] of Object.entries(latinFiles)) {
-        document.fonts.add(new FontFace(family, `url(${MoyoLoader.base}fonts/${file})`));
+        document.fonts.add(new FontFace(family, `url(${base}${file})`));
       }
-      fonts = Promise.all(['NanumGothicCoding', 'NanumGothic', ...Object.keys(latinFiles)]
-        .map((family) => document.fonts.load(`12px '${family}'`, 'A가0')));
+      // Move numbers are bold digits, drawn in the face's own bold cut.
+      document.fonts.add(new FontFace('NanumGothicCoding', `url(${base}NanumGothicCoding-Bold-digits.woff2)`,
+                                      { weight: 'bold', unicodeRange: 'U+30-39' }));
+      fonts = Promise.all([...['NanumGothicCoding', 'NanumGothic', ...Object.keys(latinFiles)]
+        .map((family) => document.fonts.load(`12px '${family}'`, 'A가0')),
+                           document.fonts.load("bold 12px 'NanumGothicCoding'", '0')]);
     }
     return fonts;
   }
@@ -101,7 +106,14 @@ const MoyoPrint = (() => {
       if (pages.length === 0) return 0;
       const view = showPages(pages);
       window.addEventListener('afterprint', () => view.remove(), { once: true });
-      window.print();
+      // The print job's title, as the desktop names its jobs.
+      const title = document.title;
+      document.title = 'Zel Gibo';
+      try {
+        window.print();
+      } finally {
+        document.title = title;
+      }
       return pages.length;
     } finally {
       module._moyo_print_close();
