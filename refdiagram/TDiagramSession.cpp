@@ -250,12 +250,20 @@ void TDiagramSession::LayOutBoard() {
   const int size = cell * lines_;
   view_.PlaceBoard((areaWidth_ - margin - size) / 2, (areaHeight_ - size - margin) / 2);
   if (cell == painter_->CellSize()) return;
-  if (cell >= kMinStoneCell && cell <= kMaxStoneCell) {
-    const std::string n = std::to_string(cell);
-    painter_->SetStoneBitmaps(bitmaps_.Find("bs" + n), bitmaps_.Find("ws" + n),
-                              bitmaps_.Find("bm" + n), bitmaps_.Find("wm" + n));
-  }
+  LoadStonePictures(cell);
   painter_->SetBoardSize(size);
+}
+
+void TDiagramSession::LoadStonePictures(int cell) {
+  if (cell < kMinStoneCell || cell > kMaxStoneCell) return;
+  const std::string n = std::to_string(cell);
+  painter_->SetStoneBitmaps(bitmaps_.Find("bs" + n), bitmaps_.Find("ws" + n),
+                            bitmaps_.Find("bm" + n), bitmaps_.Find("wm" + n));
+}
+
+void TDiagramSession::ReloadPictures() {
+  LoadStonePictures(painter_->CellSize());
+  painter_->Repaint();
 }
 
 void TDiagramSession::pCBaseResize(int width) {

@@ -68,6 +68,9 @@ class TDiagramSession {
   void pBBaseResize(int width, int height);
   // The step-button row is now width wide: the buttons spread evenly over it.
   void pCBaseResize(int width);
+  // Takes the stone pictures of the board's cell size again and repaints: for a
+  // window whose pictures may arrive after the board was laid out.
+  void ReloadPictures();
 
   // ---- State ----
 
@@ -93,6 +96,7 @@ class TDiagramSession {
  private:
   void ConnectBoard();
   void LayOutBoard();
+  void LoadStonePictures(int cell);
   void ShowMode(bool trial);
   void SetCaption(int moveNumber);
   void SetMemo(const std::string& text);

@@ -8,23 +8,12 @@
 #include "platform/Text.h"
 #include "resources/Messages.h"
 #include "web/BoardViewer.h"
-#include "web/JsTextPainter.h"
+#include "web/PageResources.h"
 #include "web/RecordRoad.h"
-#include "web/WebArtwork.h"
 
 using moyo::web::BoardViewer;
 
 namespace {
-
-moyo::web::WebArtwork& Artwork() {
-  static moyo::web::WebArtwork artwork;
-  return artwork;
-}
-
-moyo::web::JsTextPainter& Text() {
-  static moyo::web::JsTextPainter text;
-  return text;
-}
 
 // The last text handed to the page; valid until the next call that returns one.
 std::string& Kept() {
@@ -53,7 +42,7 @@ EMSCRIPTEN_KEEPALIVE void moyo_artwork_add(const char* name, int width, int heig
   image.width = width;
   image.height = height;
   image.pixels.assign(rgba, rgba + static_cast<std::size_t>(width) * height * 4);
-  Artwork().Add(name, std::move(image));
+  moyo::web::PageArtwork().Add(name, std::move(image));
 }
 
 // Message id of the table (UTF-8).
@@ -74,7 +63,7 @@ EMSCRIPTEN_KEEPALIVE const char* moyo_record_road(const char* fileName, const ch
 }
 
 EMSCRIPTEN_KEEPALIVE BoardViewer* moyo_viewer_new() {
-  return new BoardViewer(Artwork(), Text());
+  return new BoardViewer(moyo::web::PageArtwork(), moyo::web::PageText());
 }
 
 EMSCRIPTEN_KEEPALIVE void moyo_viewer_delete(BoardViewer* viewer) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <memory>
 #include <string>
@@ -391,6 +392,33 @@ TEST_F(DiagramSessionTest, MissingPicturesFallBackToTheSparePicture) {
   bool spare = false;
   for (const auto& copy : box_.canvas.copies) spare = spare || copy.bitmap == "missing";
   EXPECT_TRUE(spare);
+}
+
+TEST_F(DiagramSessionTest, StonePicturesThatArriveLateAreTakenOnReload) {
+  // A page hands the stone pictures of a cell size over only once it knows
+  // the size; until then the stones are plain circles.
+  struct LatePictures : Pictures {
+    const platform::Bitmap* Find(const std::string& name) override {
+      const bool stone = name.size() > 2 && std::isdigit(static_cast<unsigned char>(name[2]));
+      return stone && !arrived ? nullptr : Pictures::Find(name);
+    }
+    bool arrived = false;
+  } late;
+  const auto stonesCopied = [this] {
+    int stones = 0;
+    for (const auto& copy : box_.canvas.copies) stones += copy.bitmap == "bs31";
+    return stones;
+  };
+  TDiagramSession session(view_, box_, late, missing_);
+  session.pBBaseResize(294, 280);
+  session.ShowPosition(game_, false, false);
+  session.LoadDiagram("ACACEEGG\\!\\!");
+  EXPECT_EQ(stonesCopied(), 0);
+  late.arrived = true;
+  box_.canvas.Clear();
+  session.ReloadPictures();
+  // Both black stones, (3,3) and (6,6), now come from the picture.
+  EXPECT_EQ(stonesCopied(), 2);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ class MoyoScopeElement extends HTMLElement {
   constructor() {
     super();
     this.root = this.attachShadow({ mode: 'open' });
-    this.root.innerHTML = `<style>${MoyoScopeElement.style}</style><div class="view"></div>`;
+    this.root.innerHTML =
+        `<style>${MoyoScopeElement.style}${MoyoReferencePanel.style}</style><div class="view"></div>`;
     this.view = null;
     this.news = '';
     this.ready = null;
@@ -27,6 +28,7 @@ class MoyoScopeElement extends HTMLElement {
       const host = this.root.querySelector('.view');
       this.view = new MoyoBoardView(module, host, cell);
       this.view.onChange = () => this.fire('paint');
+      this.reference = new MoyoReferencePanel(module, this.root, this.view.viewer);
       await this.view.setCell(cell);
       this.fire('create');
       this.fire('paint');
@@ -39,6 +41,7 @@ class MoyoScopeElement extends HTMLElement {
   disconnectedCallback() {
     if (!this.view) return;
     this.fire('destroy');
+    this.reference.destroy();
     this.view.destroy();
     this.view = null;
     this.ready = null;
@@ -110,6 +113,8 @@ class MoyoScopeElement extends HTMLElement {
   get move() { return this.view ? this.view.move : 0; }
   get lastMove() { return this.view ? this.view.lastMove : 0; }
   step(delta) { this.view.step(delta); this.fire('paint'); }
+  // Opens a reference-diagram text in the element's panel, on the board's position.
+  openReference(diagram, flipped = false) { return this.reference.openOnViewer(diagram, flipped); }
   goTo(move) { this.view.goTo(move); this.fire('paint'); }
 
   key(event) {
