@@ -110,6 +110,13 @@ EMSCRIPTEN_KEEPALIVE void moyo_reference_mouse(ReferencePanel* panel, int button
   panel->MouseDown(PageButton(button), x, y);
 }
 
+// The page laid the panel out anew: its board area and its step-button row.
+EMSCRIPTEN_KEEPALIVE void moyo_reference_resize(ReferencePanel* panel, int width, int height,
+                                                int rowWidth) {
+  panel->ResizeButtonRow(rowWidth);
+  panel->ResizeBoardArea(width, height);
+}
+
 // Takes the stone pictures again once the page has handed them over.
 EMSCRIPTEN_KEEPALIVE void moyo_reference_reload_pictures(ReferencePanel* panel) {
   panel->Session().ReloadPictures();

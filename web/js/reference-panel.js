@@ -58,12 +58,30 @@ class MoyoReferencePanel {
     }
     // The diagram is loaded once this call has returned to the module.
     queueMicrotask(() => this.refresh());
+    this.fetchPictures();
+  }
+
+  // Paints the board again with the stone pictures of its cell size once the
+  // module holds them (a board laid out before they came draws circles).
+  fetchPictures() {
+    const panel = this.panel;
     const cell = this.module._moyo_reference_value(panel, 9);
     this.ready = MoyoLoader.pictures(this.module, cell).then(() => {
       if (this.panel !== panel) return;
       this.module._moyo_reference_reload_pictures(panel);
       this.refresh();
     });
+  }
+
+  // The page laid the panel out anew (it was resized): the board takes the
+  // largest cell that fits its area and the buttons spread over their row.
+  relayout() {
+    if (!this.panel || this.frame.hidden) return;
+    const cell = this.module._moyo_reference_value(this.panel, 9);
+    this.module._moyo_reference_resize(this.panel, this.boardArea.clientWidth,
+                                       this.boardArea.clientHeight, this.buttonRow.clientWidth);
+    this.refresh();
+    if (this.module._moyo_reference_value(this.panel, 9) !== cell) this.fetchPictures();
   }
 
   get isOpen() { return Boolean(this.frame && !this.frame.hidden); }
@@ -93,6 +111,8 @@ class MoyoReferencePanel {
     close.addEventListener('click', () => this.close());
     title.appendChild(close);
     this.drag(title);
+    const grip = div(frame, 'ref-grip');
+    this.resizing(grip);
 
     const client = div(frame, 'ref-client');
     const boardFrame = div(client, 'ref-board-frame');
@@ -144,6 +164,8 @@ class MoyoReferencePanel {
     // Keys typed in the panel are not the main board's navigation.
     frame.addEventListener('keydown', (event) => event.stopPropagation());
     this.frame = frame;
+    this.observer = new ResizeObserver(() => this.relayout());
+    this.observer.observe(this.boardArea);
   }
 
   message(id) {
@@ -173,24 +195,38 @@ class MoyoReferencePanel {
     return svg;
   }
 
-  // Lets the user move the panel by its title bar, keeping the bar inside the element.
-  drag(title) {
-    title.addEventListener('pointerdown', (event) => {
+  // Follows a left-button drag that starts on handle: moved(dx, dy) gets the
+  // distance from where it started, from the frame's place and size then.
+  follow(handle, moved) {
+    handle.addEventListener('pointerdown', (event) => {
       if (event.button !== 0 || event.target.closest('button')) return;
       const start = { x: event.clientX, y: event.clientY,
-                      left: this.frame.offsetLeft, top: this.frame.offsetTop };
-      title.setPointerCapture(event.pointerId);
-      const move = (e) => this.place(start.left + e.clientX - start.x,
-                                     start.top + e.clientY - start.y);
+                      left: this.frame.offsetLeft, top: this.frame.offsetTop,
+                      width: this.frame.offsetWidth, height: this.frame.offsetHeight };
+      handle.setPointerCapture(event.pointerId);
+      const move = (e) => moved(start, e.clientX - start.x, e.clientY - start.y);
       const end = () => {
-        title.removeEventListener('pointermove', move);
-        title.removeEventListener('pointerup', end);
-        title.removeEventListener('pointercancel', end);
+        handle.removeEventListener('pointermove', move);
+        handle.removeEventListener('pointerup', end);
+        handle.removeEventListener('pointercancel', end);
       };
-      title.addEventListener('pointermove', move);
-      title.addEventListener('pointerup', end);
-      title.addEventListener('pointercancel', end);
+      handle.addEventListener('pointermove', move);
+      handle.addEventListener('pointerup', end);
+      handle.addEventListener('pointercancel', end);
       event.preventDefault();
+    });
+  }
+
+  // The panel moves by its title bar, keeping the bar inside the element.
+  drag(title) {
+    this.follow(title, (start, dx, dy) => this.place(start.left + dx, start.top + dy));
+  }
+
+  // The grip in the bottom-right corner resizes the panel, down to a least size.
+  resizing(grip) {
+    this.follow(grip, (start, dx, dy) => {
+      this.frame.style.width = `${Math.max(MoyoReferencePanel.least[0], start.width + dx)}px`;
+      this.frame.style.height = `${Math.max(MoyoReferencePanel.least[1], start.height + dy)}px`;
     });
   }
 
@@ -261,6 +297,8 @@ class MoyoReferencePanel {
 }
 
 MoyoReferencePanel.owners = new Map();
+// The least outer size the grip leaves the panel: room for a small board and the memo.
+MoyoReferencePanel.least = [180, 260];
 
 // The window's frame around a client area of 296 x 376, as the desktop window.
 MoyoReferencePanel.style = `
@@ -277,13 +315,18 @@ MoyoReferencePanel.style = `
   .ref-close { position: absolute; right: 3px; top: 3px; width: 20px; height: 18px; padding: 0;
                font: bold 13px/1 sans-serif; background: #d4d0c8; border: 1px outset #fff;
                cursor: default; }
-  .ref-client { position: absolute; left: 7px; top: 30px; width: 296px; height: 376px; }
-  .ref-board-frame { position: absolute; left: 0; top: 0; width: 296px; height: 303px;
+  .ref-client { position: absolute; left: 7px; top: 30px; right: 7px; bottom: 7px; }
+  .ref-board-frame { position: absolute; left: 0; top: 0; right: 0; bottom: 73px;
                      box-sizing: border-box; border: 1px solid; border-color: #808080 #fff #fff #808080; }
-  .ref-board-area { position: absolute; left: 0; top: 0; width: 294px; height: 280px;
+  .ref-board-area { position: absolute; left: 0; top: 0; right: 0; bottom: 21px;
                     overflow: hidden; }
   .ref-board { position: absolute; display: block; image-rendering: pixelated; }
-  .ref-buttons { position: absolute; left: 0; top: 280px; width: 294px; height: 21px; }
+  .ref-buttons { position: absolute; left: 0; right: 0; bottom: 0; height: 21px; }
+  .ref-grip { position: absolute; right: 0; bottom: 0; width: 12px; height: 12px;
+              cursor: nwse-resize; touch-action: none;
+              background: linear-gradient(135deg, transparent 50%, #808080 50%, #808080 60%,
+                                          transparent 60%, transparent 75%, #808080 75%,
+                                          #808080 85%, transparent 85%); }
   .ref-step { position: absolute; top: 3px; height: 18px; padding: 0; box-sizing: border-box;
               border: 1px solid #808080; font: 12px NanumGothicCoding, monospace; color: #000;
               background: linear-gradient(to bottom, #fff, rgb(204, 212, 212));
@@ -291,7 +334,7 @@ MoyoReferencePanel.style = `
   .ref-step:hover, .ref-step:active { color: #fff;
               background: linear-gradient(to bottom, rgb(181, 191, 191), rgb(128, 144, 144)); }
   .ref-step svg { fill: rgb(36, 60, 72); }
-  .ref-memo-area { position: absolute; left: 0; top: 303px; width: 296px; height: 73px;
+  .ref-memo-area { position: absolute; left: 0; right: 0; bottom: 0; height: 73px;
                    box-sizing: border-box; border: 1px solid; border-color: #808080 #fff #fff #808080;
                    background: rgb(177, 195, 219); }
   .ref-memo { position: absolute; left: 0; top: 0; bottom: 0; right: 0; background: #fff;

@@ -41,10 +41,10 @@ function replayDiagram(first, last, comment = '') {
 
 // `moyoscope render` of the sample after move, at the panel's cell size and
 // without a margin, as a PNG data address.
-function render(move, flip) {
-  const out = join(folder, `${move}${flip ? '-flip' : ''}.png`);
+function render(move, flip, size = cell) {
+  const out = join(folder, `${move}-${size}${flip ? '-flip' : ''}.png`);
   execFileSync(program, ['render', join(root, 'samples', sample), '--move', String(move),
-                         '--cell', String(cell), '--margin', '0', ...(flip ? ['--flip'] : []),
+                         '--cell', String(size), '--margin', '0', ...(flip ? ['--flip'] : []),
                          '-o', out],
                { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
   return `data:image/png;base64,${readFileSync(out).toString('base64')}`;
@@ -108,7 +108,7 @@ async function click(id, name, options) {
 
 // The pixels of the board where they differ from a desktop PNG, leaving out
 // the points listed (those carrying numbers or the last-move mark).
-async function differences(pixels, address, skip, flipped) {
+async function differences(pixels, address, skip, flipped, size = cell) {
   return page.evaluate(async ([pixels, address, skip, flipped, cell]) => {
     const bitmap = await createImageBitmap(await (await fetch(address)).blob(),
                                            { colorSpaceConversion: 'none',
@@ -130,7 +130,7 @@ async function differences(pixels, address, skip, flipped) {
       first ??= [x, y];
     }
     return { differing, first };
-  }, [pixels, address, skip, flipped, cell]);
+  }, [pixels, address, skip, flipped, size]);
 }
 
 test('a diagram plays its moves on the board position with the desktop painter\'s pixels', async () => {
@@ -166,6 +166,22 @@ test('a diagram plays its moves on the board position with the desktop painter\'
     await click('one', '.ref-step3');
     assert.equal((await panel('one')).move, 191);
   }
+
+  // Made larger by its grip, the panel's board takes cells of 22 pixels, with
+  // their stone pictures.
+  const grip = await page.locator('#one .ref-grip').boundingBox();
+  await page.mouse.move(grip.x + 6, grip.y + 6);
+  await page.mouse.down();
+  await page.mouse.move(grip.x + 156, grip.y + 156, { steps: 5 });
+  await page.mouse.up();
+  await page.waitForFunction(() => document.getElementById('one').shadowRoot
+    .querySelector('.ref-board').width === 19 * 22);
+  await page.evaluate(() => document.getElementById('one').reference.ready);
+  const larger = await panel('one');
+  assert.deepEqual(larger.size, [462, 565]);
+  const numbered = record.moves.slice(186, 191).map(([x, y]) => [x, y]);
+  assert.deepEqual(await differences(larger.pixels, render(191, true, 22), numbered, true, 22),
+                   { differing: 0, first: null });
   await remove('one');
 });
 
