@@ -4,19 +4,11 @@
 
 #include <QImage>
 #include <algorithm>
-#include <string>
 
+#include "tests/web/NoText.h"
 #include "web/RgbaImage.h"
-#include "web/TextPainter.h"
 
 namespace moyo::web::test {
-
-class NoText : public TextPainter {
- public:
-  platform::Size Extent(const platform::FontSpec&, const std::string&) override { return {}; }
-  void Draw(RgbaImage&, int, int, const platform::FontSpec&, const std::string&,
-            platform::Rgb) override {}
-};
 
 inline RgbaImage ToRgba(const QImage& from) {
   const QImage image = from.convertToFormat(QImage::Format_RGBA8888);
