@@ -1,8 +1,8 @@
 // What every browser test needs: `moyoscope serve` on 127.0.0.1 with an
 // ephemeral port, and Debian's chromium driven by playwright-core (never a
 // downloaded browser), each started fresh and stopped afterwards.
-import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { execFileSync, spawn } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -54,4 +54,33 @@ export async function browser() {
       rmSync(profile, { recursive: true, force: true });
     },
   };
+}
+
+// The demo page served from samples/ in a fresh chromium, with a scratch
+// folder for the test's files; resolves to { folder, page, close }.
+export async function samplesPage(name) {
+  const folder = mkdtempSync(join(tmpdir(), `moyo-${name}-`));
+  const server = await serve(join(root, 'samples'));
+  const chromium = await browser();
+  const page = await chromium.context.newPage();
+  await page.goto(`${server.origin}/moyoscope/web/`);
+  return {
+    folder,
+    page,
+    close: async () => {
+      await chromium.close();
+      await server.stop();
+      rmSync(folder, { recursive: true, force: true });
+    },
+  };
+}
+
+// `moyoscope render` of samples/sample after move at cell pixels a point, with
+// more of render's options, written into folder; a PNG data address.
+export function renderSample(folder, sample, move, cell, options = []) {
+  const out = join(folder, `${sample}-${move}-${cell}${options.join('')}.png`);
+  execFileSync(program, ['render', join(root, 'samples', sample), '--move', String(move),
+                         '--cell', String(cell), ...options, '-o', out],
+               { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
+  return `data:image/png;base64,${readFileSync(out).toString('base64')}`;
 }

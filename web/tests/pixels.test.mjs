@@ -3,41 +3,23 @@
 // beside it are the browser's text and may differ by rasteriser).
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { browser, program, root, serve } from './harness.mjs';
+import { renderSample, samplesPage } from './harness.mjs';
 
-let folder, server, chromium, page;
+let scene, page;
 
 before(async () => {
-  folder = mkdtempSync(join(tmpdir(), 'moyo-pixels-'));
-  server = await serve(join(root, 'samples'));
-  chromium = await browser();
-  page = await chromium.context.newPage();
-  await page.goto(`${server.origin}/moyoscope/web/`);
+  scene = await samplesPage('pixels');
+  page = scene.page;
 });
 
 after(async () => {
-  await chromium?.close();
-  await server?.stop();
-  rmSync(folder, { recursive: true, force: true });
+  await scene?.close();
 });
-
-// `moyoscope render` of sample after move at cell, as a PNG data address.
-function render(sample, move, cell) {
-  const out = join(folder, `${move}-${cell}.png`);
-  execFileSync(program, ['render', join(root, 'samples', sample), '--move', String(move),
-                         '--cell', String(cell), '-o', out],
-               { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
-  return `data:image/png;base64,${readFileSync(out).toString('base64')}`;
-}
 
 // Shows sample at each move in a fresh element of that cell size and counts
 // the board-square pixels that differ from the rendered PNG.
 async function compare(sample, cell, moves) {
-  const pictures = moves.map((move) => [move, render(sample, move, cell)]);
+  const pictures = moves.map((move) => [move, renderSample(scene.folder, sample, move, cell)]);
   return page.evaluate(async ([sample, cell, pictures]) => {
     const e = document.createElement('moyo-scope');
     e.setAttribute('cell', String(cell));

@@ -5,28 +5,21 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { browser, build, program, root, serve } from './harness.mjs';
+import { program, renderSample, root, build, samplesPage } from './harness.mjs';
 
 const sample = 'selfplay-commented-ko-fight.gib';
 const cell = 14;  // the cell size of the panel's board on a 19-line game
-let folder, server, chromium, page, record;
+let scene, page, record;
 
 before(async () => {
-  folder = mkdtempSync(join(tmpdir(), 'moyo-reference-'));
   record = JSON.parse(execFileSync(program, ['parse', join(root, 'samples', sample)]));
-  server = await serve(join(root, 'samples'));
-  chromium = await browser();
-  page = await chromium.context.newPage();
-  await page.goto(`${server.origin}/moyoscope/web/`);
+  scene = await samplesPage('reference');
+  page = scene.page;
 });
 
 after(async () => {
-  await chromium?.close();
-  await server?.stop();
-  rmSync(folder, { recursive: true, force: true });
+  await scene?.close();
 });
 
 const code2 = (n) => String.fromCharCode(65 + Math.floor(n / 26), 65 + (n % 26));
@@ -39,15 +32,10 @@ function replayDiagram(first, last, comment = '') {
   return `${code2(first)}${code2(last - first + 1)}${moves}\\!\\!${comment}`;
 }
 
-// `moyoscope render` of the sample after move, at the panel's cell size and
-// without a margin, as a PNG data address.
+// The desktop's board after move at the panel's cell size (or size) without
+// a margin, as a PNG data address.
 function render(move, flip, size = cell) {
-  const out = join(folder, `${move}-${size}${flip ? '-flip' : ''}.png`);
-  execFileSync(program, ['render', join(root, 'samples', sample), '--move', String(move),
-                         '--cell', String(size), '--margin', '0', ...(flip ? ['--flip'] : []),
-                         '-o', out],
-               { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
-  return `data:image/png;base64,${readFileSync(out).toString('base64')}`;
+  return renderSample(scene.folder, sample, move, size, ['--margin', '0', ...(flip ? ['--flip'] : [])]);
 }
 
 // A fresh element showing the sample at move, its id given.
