@@ -40,7 +40,10 @@ class MoyoReferencePanel {
   }
 
   // Opens diagram (text) on the position of the element's board, as a
-  // commentary link does; resolves once the panel shows it.
+  // commentary link does; resolves once the panel shows it. The viewer form,
+  // once it runs in the module, opens its links itself (through
+  // MakePageReferenceWindow) and owns the window: this entry and the forget
+  // call in destroy are for today's board view only.
   openOnViewer(diagram, flipped = false) {
     const text = MoyoLoader.withString(this.module, String(diagram));
     this.module._moyo_viewer_open_reference(this.owner, text, flipped ? 1 : 0);
@@ -288,6 +291,7 @@ class MoyoReferencePanel {
   get trial() { return this.panel ? Boolean(this.value(7)) : false; }
 
   destroy() {
+    this.observer?.disconnect();
     MoyoReferencePanel.owners.delete(this.owner);
     this.module._moyo_viewer_forget_reference(this.owner);
     this.frame?.remove();

@@ -63,6 +63,7 @@ export async function samplesPage(name) {
   const server = await serve(join(root, 'samples'));
   const chromium = await browser();
   const page = await chromium.context.newPage();
+  page.on('pageerror', (error) => { throw error; });
   await page.goto(`${server.origin}/moyoscope/web/`);
   return {
     folder,
