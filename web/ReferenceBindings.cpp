@@ -27,10 +27,11 @@ EM_JS(void, moyo_reference_shown, (int owner, ReferencePanel* panel), {
 
 namespace moyo::web {
 
-std::unique_ptr<TReferenceWindow> MakePageReferenceWindow(int owner) {
+std::unique_ptr<TReferenceWindow> MakeReferencePanelWindow(int owner,
+                                                           platform::BitmapStore& artwork,
+                                                           TextPainter& text) {
   return std::make_unique<ReferencePanelWindow>(
-      PageArtwork(), PageText(),
-      [owner](ReferencePanel& panel) { moyo_reference_shown(owner, &panel); });
+      artwork, text, [owner](ReferencePanel& panel) { moyo_reference_shown(owner, &panel); });
 }
 
 }  // namespace moyo::web
@@ -66,8 +67,9 @@ EMSCRIPTEN_KEEPALIVE void moyo_viewer_open_reference(moyo::web::BoardViewer* vie
                                                      const char* diagram, int flipped) {
   auto& window = ViewerWindows()[viewer];
   if (!window) {
-    window = moyo::web::MakePageReferenceWindow(
-        static_cast<int>(reinterpret_cast<std::intptr_t>(viewer)));
+    window = moyo::web::MakeReferencePanelWindow(
+        static_cast<int>(reinterpret_cast<std::intptr_t>(viewer)), moyo::web::PageArtwork(),
+        moyo::web::PageText());
   }
   auto snapshot = std::make_unique<moyo::TBoardSnapshot>();
   viewer->Board().SavePosition(*snapshot);
