@@ -150,20 +150,22 @@ int RunView(const Args& args) {
   int status = 0;
   {
     THostWindow window(*module, options.level, events);
-    if (!window.CreateControl(error)) {
-      std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
+    // With a record named, the record's control is the first one: an empty
+    // control before it would be built only to be thrown away.
+    if (options.record.empty()) {
+      if (!window.CreateControl(error)) {
+        std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
+        return 1;
+      }
+    } else if (!window.Open(options.record, error)) {
+      std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
+                   error.c_str());
       return 1;
     }
     window.show();
-    if (!options.record.empty() && !window.Open(options.record, error)) {
-      std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
-                   error.c_str());
-      status = 1;
-    } else if (!options.news.empty()) {
-      window.Site().SetNews(options.news);
-    }
+    if (!options.news.empty()) window.Site().SetNews(options.news);
 
-    if (status == 0 && screenshot) {
+    if (screenshot) {
       QApplication::processEvents();
       // A light compression: the picture is for looking at, not for keeping.
       constexpr int kPngQuality = 80;
@@ -174,7 +176,7 @@ int RunView(const Args& args) {
       } else {
         std::printf("%s\n", options.screenshot.c_str());
       }
-    } else if (status == 0) {
+    } else {
       status = app.exec();
     }
   }
