@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +15,7 @@
 #include "app/HostWindow.h"
 #include "app/ModuleHost.h"
 #include "app/RecordFile.h"
+#include "app/Screenshot.h"
 
 namespace moyo::app {
 namespace {
@@ -107,21 +106,6 @@ void QuietSizeHintWarning() {
       });
 }
 
-// The form's picture. Offscreen, the window's backing store already holds what
-// the events just painted, so the picture is cut from it rather than painting
-// the whole form a second time. (At a scale factor the offscreen screen cuts
-// the wrong part: there the form is painted again.)
-QPixmap FormPicture(QWidget& form) {
-  if (QGuiApplication::platformName() == QLatin1String("offscreen") &&
-      form.devicePixelRatio() == 1) {
-    const QPoint at = form.mapTo(form.window(), QPoint(0, 0));
-    QPixmap shown = form.screen()->grabWindow(form.window()->winId(), at.x(), at.y(), form.width(),
-                                              form.height());
-    if (!shown.isNull()) return shown;
-  }
-  return form.grab();
-}
-
 }  // namespace
 
 int RunView(const Args& args) {
@@ -184,10 +168,7 @@ int RunView(const Args& args) {
 
     if (screenshot) {
       QApplication::processEvents();
-      // A light compression: the picture is for looking at, not for keeping.
-      constexpr int kPngQuality = 80;
-      if (!FormPicture(*window.Site().Form())
-               .save(QString::fromStdString(options.screenshot), "PNG", kPngQuality)) {
+      if (!WriteQuickPng(FormPicture(*window.Site().Form()), options.screenshot)) {
         std::fprintf(stderr, "moyoscope view: cannot write %s\n", options.screenshot.c_str());
         status = 1;
       } else {
