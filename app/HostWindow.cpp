@@ -91,13 +91,17 @@ bool THostWindow::CreateControl(std::string& error) {
   std::unique_ptr<TControlSite> site = TControlSite::Create(module_, events_, error);
   if (!site) return false;
   Install(std::move(site));
-  resize(kControlWidth, kControlHeight + menuBar()->sizeHint().height());
   return true;
 }
 
 void THostWindow::Install(std::unique_ptr<TControlSite> site) {
   SetStoneSound(site->Form(), soundAction_->isChecked());
-  if (site_) site_->TakeForm();
+  // The window takes the control's size once; later records keep the player's size.
+  if (site_) {
+    site_->TakeForm();
+  } else {
+    resize(kControlWidth, kControlHeight + menuBar()->sizeHint().height());
+  }
   formLayout_->addWidget(site->Form());
   site->Form()->show();
   site_ = std::move(site);

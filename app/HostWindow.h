@@ -29,7 +29,8 @@ class THostWindow : public QMainWindow {
   // Shows a record: a player's file (path or "file:" URL) served by the host,
   // or a name or address the control fetches itself. The record is shown in
   // a fresh control; when it cannot be, the window keeps what it showed and
-  // error says why (English, for the command line).
+  // error says why (English, for the command line). A window that starts with
+  // a record opens it without a first empty control.
   bool Open(const std::string& argument, std::string& error);
   // Open from the menu or a drop: a failure is told in a message box.
   void OpenInteractively(const std::string& argument);

@@ -15,6 +15,7 @@
 #include "app/HostWindow.h"
 #include "app/ModuleHost.h"
 #include "app/RecordFile.h"
+#include "app/Screenshot.h"
 
 namespace moyo::app {
 namespace {
@@ -150,31 +151,30 @@ int RunView(const Args& args) {
   int status = 0;
   {
     THostWindow window(*module, options.level, events);
-    if (!window.CreateControl(error)) {
-      std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
+    // With a record named, the record's control is the first one: an empty
+    // control before it would be built only to be thrown away.
+    if (options.record.empty()) {
+      if (!window.CreateControl(error)) {
+        std::fprintf(stderr, "moyoscope view: %s\n", error.c_str());
+        return 1;
+      }
+    } else if (!window.Open(options.record, error)) {
+      std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
+                   error.c_str());
       return 1;
     }
     window.show();
-    if (!options.record.empty() && !window.Open(options.record, error)) {
-      std::fprintf(stderr, "moyoscope view: cannot load %s: %s\n", options.record.c_str(),
-                   error.c_str());
-      status = 1;
-    } else if (!options.news.empty()) {
-      window.Site().SetNews(options.news);
-    }
+    if (!options.news.empty()) window.Site().SetNews(options.news);
 
-    if (status == 0 && screenshot) {
+    if (screenshot) {
       QApplication::processEvents();
-      // A light compression: the picture is for looking at, not for keeping.
-      constexpr int kPngQuality = 80;
-      if (!window.Site().Form()->grab().save(QString::fromStdString(options.screenshot), "PNG",
-                                             kPngQuality)) {
+      if (!WriteQuickPng(FormPicture(*window.Site().Form()), options.screenshot)) {
         std::fprintf(stderr, "moyoscope view: cannot write %s\n", options.screenshot.c_str());
         status = 1;
       } else {
         std::printf("%s\n", options.screenshot.c_str());
       }
-    } else if (status == 0) {
+    } else {
       status = app.exec();
     }
   }

@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "control/SideModule.h"
+#include "control/SoundModule.h"
+
 namespace moyo {
 namespace {
 
@@ -47,11 +50,33 @@ std::string Synthesize() {
   return wave;
 }
 
+// The toc through the sound module's player, made at the first Play.
+class TModuleSoundPlayer final : public platform::SoundPlayer {
+ public:
+  void Play() override {
+    if (!tried_) {
+      tried_ = true;
+      static const auto create = reinterpret_cast<CreateSoundPlayerFn>(LoadSideModuleEntry(
+          kSoundModuleFile, "MOYOSCOPE_SOUND_MODULE", MOYO_SOUND_MODULE_PATH, kSoundPlayerEntry));
+      if (create != nullptr) player_.reset(create(TocWave().data(), TocWave().size()));
+    }
+    if (player_) player_->Play();
+  }
+
+ private:
+  bool tried_ = false;
+  std::unique_ptr<platform::SoundPlayer> player_;
+};
+
 }  // namespace
 
 const std::string& TocWave() {
   static const std::string wave = Synthesize();
   return wave;
+}
+
+std::unique_ptr<platform::SoundPlayer> MakeStoneSoundPlayer() {
+  return std::make_unique<TModuleSoundPlayer>();
 }
 
 }  // namespace moyo

@@ -29,7 +29,6 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtPaintBox.h"
-#include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/QtTimer.h"
 #include "resources/MessageIds.h"
@@ -236,7 +235,7 @@ TMoyoscope::TMoyoscope(QWidget* parent, TFormServices services, int width, int h
     services_.makeTimer = [] { return std::make_unique<platform::QtTimer>(); };
   }
   if (!services_.stoneSound) {
-    services_.stoneSound = std::make_unique<platform::QtSoundPlayer>(TocWave());
+    services_.stoneSound = MakeStoneSoundPlayer();
   }
   services_.stoneSound =
       std::make_unique<THostSwitchedSound>(std::move(services_.stoneSound), *this);

@@ -51,7 +51,7 @@ void TZelGoPB::SetBoardSize(int pixels) {
   paintBox_.SetSize(pixels + margin_, pixels + margin_);
   cellSize_ = pixels / lines_;
   half_ = cellSize_ / 2;
-  FitFonts();
+  markFonts_.reset();
   boardPixels_ = pixels;
   Repaint();
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "board/BoardTypes.h"
 #include "platform/Canvas.h"
@@ -93,14 +94,18 @@ class TZelGoPB {
   int MarkAt(int x, int y) const;
 
   // The fitted font sizes, in points, of the mark texts.
-  int NumberSize3() const { return numberSize3_; }
-  int NumberSize2() const { return numberSize2_; }
-  int HangulSize() const { return hangulSize_; }
-  int LetterSize() const { return letterSize_; }
+  int NumberSize3() { return MarkFonts().number3; }
+  int NumberSize2() { return MarkFonts().number2; }
+  int HangulSize() { return MarkFonts().hangul; }
+  int LetterSize() { return MarkFonts().letter; }
 
  private:
   struct Cell {
     int left, top;
+  };
+  // The largest size from 17 down at which each sample fits in the cell, or 0.
+  struct MarkFontSizes {
+    int number3 = 0, number2 = 0, hangul = 0, letter = 0;
   };
 
   platform::Canvas& Canvas() { return paintBox_.GetCanvas(); }
@@ -118,7 +123,9 @@ class TZelGoPB {
   void PaintMark(int x, int y, int number);
   void PaintLastMoveTriangle(std::uint8_t colour, int drawnX, int drawnY);
   void PaintSquare(bool black, int drawnX, int drawnY);
-  void FitFonts();
+  // The mark fonts fitted to the present cell. Fitting loads a dozen fonts, so
+  // it waits until a mark needs them, and is done once per cell size.
+  const MarkFontSizes& MarkFonts();
   bool OnBoard(int x, int y) const { return x >= 1 && x <= lines_ && y >= 1 && y <= lines_; }
 
   platform::PaintBox& paintBox_;
@@ -129,7 +136,7 @@ class TZelGoPB {
   const platform::Bitmap* whiteStone_ = nullptr;
   const platform::Bitmap* blackMask_ = nullptr;
   const platform::Bitmap* whiteMask_ = nullptr;
-  int numberSize3_ = 0, numberSize2_ = 0, hangulSize_ = 0, letterSize_ = 0;
+  std::optional<MarkFontSizes> markFonts_;
   int half_ = 0;
   TNumberGrid markGrid_{};
   int lines_ = kMaxBoardSize;

@@ -41,7 +41,8 @@ struct MarkText {
 
 }  // namespace
 
-void TZelGoPB::FitFonts() {
+const TZelGoPB::MarkFontSizes& TZelGoPB::MarkFonts() {
+  if (markFonts_) return *markFonts_;
   platform::Canvas& canvas = Canvas();
   const int limit = cellSize_ - cellSize_ / 3;
   // The largest size from 17 down at which the sample fits, or 0.
@@ -56,10 +57,12 @@ void TZelGoPB::FitFonts() {
     }
     return size;
   };
-  numberSize3_ = fit("Impact", "000", false);
-  numberSize2_ = fit("Times New Roman", "00", false);
-  hangulSize_ = fit("Times New Roman", kSyllables[0], false);
-  letterSize_ = fit("Times New Roman", "H", true);
+  MarkFontSizes& sizes = markFonts_.emplace();
+  sizes.number3 = fit("Impact", "000", false);
+  sizes.number2 = fit("Times New Roman", "00", false);
+  sizes.hangul = fit("Times New Roman", kSyllables[0], false);
+  sizes.letter = fit("Times New Roman", "H", true);
+  return sizes;
 }
 
 void TZelGoPB::PaintMark(int x, int y, int number) {
@@ -75,27 +78,28 @@ void TZelGoPB::PaintMark(int x, int y, int number) {
     PaintSquare(number == mark::kBlackSquare, drawnX, drawnY);
     return;
   }
+  const MarkFontSizes& sizes = MarkFonts();
   // Codes without a text of their own still hide the grid of an empty cell.
   MarkText mark{"", {"MS Sans Serif", 8}};
   if (number <= 99) {
-    mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 23 ? numberSize2_ - 3 : 8}};
+    mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 23 ? sizes.number2 - 3 : 8}};
   } else if (number <= mark::kLastNumber) {
-    mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 22 ? numberSize3_ + 1 : 8}};
+    mark = {std::to_string(number), {"MS Sans Serif", cellSize_ >= 22 ? sizes.number3 + 1 : 8}};
   } else if (number >= mark::kFirstUpper && number <= mark::kLastUpper) {
     mark = {std::string(1, static_cast<char>('A' + number - mark::kFirstUpper)),
-            {"MS Sans Serif", letterSize_}};
+            {"MS Sans Serif", sizes.letter}};
   } else if (number >= mark::kFirstHangulCode && number <= mark::kLastHangulCode) {
-    mark = {"", {kGulimChe, hangulSize_, 0, 0, platform::kRegular, Charset::Hangul}};
+    mark = {"", {kGulimChe, sizes.hangul, 0, 0, platform::kRegular, Charset::Hangul}};
   } else if (number >= mark::kFirstLower && number <= mark::kLastLower) {
     mark = {std::string(1, static_cast<char>('a' + number - mark::kFirstLower)),
-            {"MS Sans Serif", letterSize_}};
+            {"MS Sans Serif", sizes.letter}};
   } else if (number >= mark::kFirstSyllable && number <= mark::kLastSyllable) {
     mark = {kSyllables[number - mark::kFirstSyllable],
-            {kGulimChe, letterSize_, 0, 0, platform::kRegular, Charset::Hangul}};
+            {kGulimChe, sizes.letter, 0, 0, platform::kRegular, Charset::Hangul}};
   } else if (number >= mark::kTriangle && number <= mark::kSquareSign) {
     const char* symbols[] = {kTriangle, kCross, kCircle, kSquare};
     mark = {symbols[number - mark::kTriangle],
-            {number == mark::kCross ? kDotum : kGulim, letterSize_, 0, 0, platform::kRegular,
+            {number == mark::kCross ? kDotum : kGulim, sizes.letter, 0, 0, platform::kRegular,
              Charset::Hangul}};
   }
   if (mark.font.pointSize <= 0) return;

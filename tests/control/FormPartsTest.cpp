@@ -1,6 +1,9 @@
 // The stone sound's wave and the news page conversion.
 
+#include <link.h>
+
 #include <QAudioFormat>
+#include <string_view>
 
 #include "control/StoneSound.h"
 #include "control/TNewsView.h"
@@ -48,6 +51,23 @@ TEST(StoneSound, BrokenWavesAreRefusedAndAPlayerOfOneStaysSilent) {
   platform::QtSoundPlayer silent(wave.substr(0, 30));
   EXPECT_FALSE(silent.CanSound());
   silent.Play();
+}
+
+// Whether a library whose file name ends in `name` is loaded in this process.
+bool Loaded(std::string_view name) {
+  auto match = [](dl_phdr_info* info, std::size_t, void* wanted) {
+    const auto& suffix = *static_cast<std::string_view*>(wanted);
+    return static_cast<int>(std::string_view(info->dlpi_name).ends_with(suffix));
+  };
+  return dl_iterate_phdr(match, &name) != 0;
+}
+
+TEST(StoneSound, TheSoundModuleLoadsWithTheFirstStoneNotWithThePlayer) {
+  const std::unique_ptr<platform::SoundPlayer> player = MakeStoneSoundPlayer();
+  EXPECT_FALSE(Loaded("/libmoyoscope-sound.so"));
+  player->Play();  // silent on a machine without an audio output
+  EXPECT_TRUE(Loaded("/libmoyoscope-sound.so"));
+  player->Play();
 }
 
 TEST(QtNotices, ANoticeClosedFromATimerReturnsAndTimersTickMeanwhile) {

@@ -388,6 +388,24 @@ TEST_F(PainterTest, FontSizesAreFittedToTheCell) {
   EXPECT_EQ(painter_.MarkAt(3, 3), 600);
 }
 
+TEST_F(PainterTest, MarkFontsAreFittedOnceWhenTheFirstMarkOfACellSizeIsDrawn) {
+  // Fitting tries sizes of Impact, which nothing else uses; it costs a dozen
+  // font loads, so resizing and painting stones must not do it.
+  auto fittings = [this] {
+    return std::count_if(Canvas().fontsSet.begin(), Canvas().fontsSet.end(),
+                         [](const platform::FontSpec& f) { return f.face == "Impact"; });
+  };
+  painter_.SetBoardSize(19 * 30);
+  painter_.SetBoardSize(19 * 40);
+  painter_.DrawPoint(kBlack, 5, 5, 0);
+  EXPECT_EQ(fittings(), 0);
+  painter_.DrawPoint(kBlack, 5, 5, 123);
+  const auto once = fittings();
+  EXPECT_GT(once, 0);
+  painter_.DrawPoint(kWhite, 6, 5, 124);
+  EXPECT_EQ(fittings(), once);
+}
+
 TEST_F(PainterTest, MoveNumbersTakeTheirSizesByCellAndDigits) {
   const struct {
     int cell, number, size;

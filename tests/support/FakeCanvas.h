@@ -64,7 +64,10 @@ class FakeCanvas : public platform::Canvas {
   void FillRect(const platform::Rect& box) override {
     boxes.push_back({'F', box, pen.colour, brush.colour});
   }
-  void SetFont(const platform::FontSpec& f) override { font = f; }
+  void SetFont(const platform::FontSpec& f) override {
+    font = f;
+    fontsSet.push_back(f);
+  }
   platform::Size TextExtent(const std::string& text) override {
     return {static_cast<int>(text.size()) * font.pointSize, 2 * font.pointSize};
   }
@@ -77,6 +80,7 @@ class FakeCanvas : public platform::Canvas {
   void Clear() {
     lines.clear();
     texts.clear();
+    fontsSet.clear();
     copies.clear();
     boxes.clear();
   }
@@ -86,6 +90,7 @@ class FakeCanvas : public platform::Canvas {
   platform::FontSpec font;
   std::vector<DrawnLine> lines;
   std::vector<DrawnText> texts;
+  std::vector<platform::FontSpec> fontsSet;  // every SetFont, in order
   std::vector<DrawnCopy> copies;
   std::vector<DrawnBox> boxes;
 };
