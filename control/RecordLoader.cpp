@@ -8,6 +8,7 @@
 #include "record/RecordDispatch.h"
 #include "resources/MessageIds.h"
 #include "resources/Messages.h"
+#include "viewer/MemberLevel.h"
 
 namespace moyo {
 namespace {

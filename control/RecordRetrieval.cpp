@@ -60,18 +60,6 @@ bool HasDotSegment(std::string_view name) {
 
 }  // namespace
 
-bool IsLimitedMember(const std::string& level) {
-  return level == "0" || level == "2";
-}
-
-bool HidesGuessingControls(const std::string& level) {
-  return level == "10" || level == "100";
-}
-
-bool RefusesAnswersAndHints(const std::string& level) {
-  return IsLimitedMember(level) || HidesGuessingControls(level);
-}
-
 TRecordRoad ChooseRecordRoad(const std::string& fileName, const std::string& level) {
   if (level == "10") return TRecordRoad::Numbered;
   if (!fileName.starts_with("http")) return TRecordRoad::WebFolder;

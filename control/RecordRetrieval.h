@@ -1,7 +1,7 @@
 #pragma once
-// The decisions of record retrieval that need no window: what a member level
-// allows, which road a requested record takes, the address it is fetched
-// from, where the servers are, and where the question-and-answer file goes.
+// The decisions of record retrieval that need no window: which road a
+// requested record takes, the address it is fetched from, where the servers
+// are, and where the question-and-answer file goes.
 
 #include <filesystem>
 #include <optional>
@@ -11,13 +11,6 @@
 #include "platform/SettingsStore.h"
 
 namespace moyo {
-
-// Levels "0" and "2": commentary limited; printing, answers and hints refused.
-bool IsLimitedMember(const std::string& level);
-// Levels "10" and "100": the guessing controls are hidden.
-bool HidesGuessingControls(const std::string& level);
-// Levels "0", "2", "10" and "100": answer buttons and hints are refused.
-bool RefusesAnswersAndHints(const std::string& level);
 
 // How a requested record is fetched and read.
 enum class TRecordRoad {

@@ -8,13 +8,13 @@
 
 #include "board/MarkCodes.h"
 #include "board/TGoBoard.h"
-#include "control/RecordRetrieval.h"
 #include "paint/TZelGoPB.h"
 #include "platform/Notifier.h"
 #include "platform/Text.h"
 #include "platform/Timer.h"
 #include "resources/MessageIds.h"
 #include "resources/Messages.h"
+#include "viewer/MemberLevel.h"
 #include "viewer/TViewerSession.h"
 
 namespace moyo {

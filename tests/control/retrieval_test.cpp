@@ -33,20 +33,6 @@ TEST(RecordRoad, AddressesAndNamesAreToldApartCaseSensitively) {
   EXPECT_FALSE(ReadsNgf(TRecordRoad::WebFolder));
 }
 
-TEST(MemberLevel, LevelsAreExactTexts) {
-  EXPECT_TRUE(IsLimitedMember("0"));
-  EXPECT_TRUE(IsLimitedMember("2"));
-  EXPECT_FALSE(IsLimitedMember("00"));
-  EXPECT_FALSE(IsLimitedMember(" 2"));
-  EXPECT_TRUE(HidesGuessingControls("10"));
-  EXPECT_TRUE(HidesGuessingControls("100"));
-  EXPECT_FALSE(HidesGuessingControls("1000"));
-  for (const char* level : {"0", "2", "10", "100"}) EXPECT_TRUE(RefusesAnswersAndHints(level));
-  for (const char* level : {"", "1", "3", "99", "full"}) {
-    EXPECT_FALSE(RefusesAnswersAndHints(level)) << level;
-  }
-}
-
 TEST(RecordAddress, NumbersAndNamesAreAppendedEscapedAndAddressesKeptAsGiven) {
   const TRecordServers servers{"records.local:8000", "web.local"};
   EXPECT_EQ(RecordAddress(TRecordRoad::Numbered, "1024", servers),

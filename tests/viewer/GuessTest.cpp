@@ -5,12 +5,27 @@
 #include <algorithm>
 
 #include "tests/viewer/SessionFixture.h"
+#include "viewer/MemberLevel.h"
 
 namespace moyo::test {
 namespace {
 
 constexpr auto kLeft = platform::MouseButton::Left;
 constexpr int kHintMark = 691;
+
+TEST(MemberLevel, LevelsAreExactTexts) {
+  EXPECT_TRUE(IsLimitedMember("0"));
+  EXPECT_TRUE(IsLimitedMember("2"));
+  EXPECT_FALSE(IsLimitedMember("00"));
+  EXPECT_FALSE(IsLimitedMember(" 2"));
+  EXPECT_TRUE(HidesGuessingControls("10"));
+  EXPECT_TRUE(HidesGuessingControls("100"));
+  EXPECT_FALSE(HidesGuessingControls("1000"));
+  for (const char* level : {"0", "2", "10", "100"}) EXPECT_TRUE(RefusesAnswersAndHints(level));
+  for (const char* level : {"", "1", "3", "99", "full"}) {
+    EXPECT_FALSE(RefusesAnswersAndHints(level)) << level;
+  }
+}
 
 class Guess : public ::testing::Test {
  protected:
