@@ -43,6 +43,7 @@ TViewerSession::TViewerSession(TViewerView& view, TViewerServices services)
   noticeTimer_ = services_.makeTimer();
   noticeTimer_->SetInterval(kWrongGuessNoticeMs);
   noticeTimer_->OnTimer = [this] { CloseWrongGuessNotice(); };
+  services_.notifier->OnClosed = [this] { noticeTimer_->SetEnabled(false); };
 
   const platform::Bitmap& wood = BoardPicture("baseb");
   const platform::Bitmap& edge = BoardPicture("bedge");
@@ -60,6 +61,7 @@ TViewerSession::~TViewerSession() {
   board_->OnStonePlaced = nullptr;
   board_->OnPointChanged = nullptr;
   board_->OnMove = nullptr;
+  services_.notifier->OnClosed = nullptr;
 }
 
 void TViewerSession::ConnectBoard() {

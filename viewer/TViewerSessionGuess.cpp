@@ -110,8 +110,10 @@ void TViewerSession::JudgeGuess(int x, int y) {
   }
   noticeTimer_->SetEnabled(true);
   showNotice(Message(msg::kWrongGuess));
-  // Closed early by the user, the notice must not take a later one with it.
-  noticeTimer_->SetEnabled(false);
+  // Closed early by the user, the notice must not take a later one with it:
+  // the timer ends with the notice, here or, where notices do not wait, when
+  // the notifier reports it closed.
+  if (services_.notifier->WaitsForClose()) noticeTimer_->SetEnabled(false);
   refreshComment();
 }
 

@@ -30,11 +30,13 @@ class RecordingNotifier : public platform::Notifier {
     if (whileOpen) whileOpen();
   }
   void CloseNotice() override { ++closes; }
+  bool WaitsForClose() const override { return waits; }
 
   std::vector<std::string> captions;
   std::vector<std::string> texts;
   int closes = 0;
   std::function<void()> whileOpen;
+  bool waits = true;  // false: behaves as a page's notices, which return at once
 };
 
 // A timer that ticks only when the test says so.

@@ -164,6 +164,26 @@ TEST_F(Guess, APassIsNeverGuessedNotEvenByAPressInTheTurnedMargin) {
   EXPECT_EQ(v.notices.texts, (std::vector<std::string>(2, Utf8Message(3))));
 }
 
+TEST_F(Guess, WhereNoticesDoNotWaitTheWrongGuessNoticeStillClosesAfterItsTime) {
+  LoadGame(20);
+  v->ChooseMode(3);
+  v.notices.waits = false;
+  const TMoveRecord next = Next();
+  v->BoardClick(kLeft, next.X == 1 ? 2 : 1, next.Y);
+  ASSERT_EQ(v.notices.texts, (std::vector<std::string>{Utf8Message(3)}));
+  EXPECT_TRUE(v.NoticeTimer().enabled) << "the notice is still open";
+  v.NoticeTimer().Tick();
+  EXPECT_EQ(v.notices.closes, 1);
+  EXPECT_FALSE(v.NoticeTimer().enabled);
+
+  // Closed early by the user, it takes the timer with it.
+  v->BoardClick(kLeft, next.X == 1 ? 2 : 1, next.Y);
+  EXPECT_TRUE(v.NoticeTimer().enabled);
+  v.notices.OnClosed();
+  EXPECT_FALSE(v.NoticeTimer().enabled);
+  EXPECT_EQ(v.notices.closes, 1);
+}
+
 TEST_F(Guess, AtTheEndGuessesAndHintsGetTheLastMoveNotice) {
   LoadGame(6);
   v->Jump("6");
