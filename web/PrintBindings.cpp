@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 
+#include "board/TGoBoard.h"
 #include "print/DiagramPrinter.h"
 #include "print/PageTexts.h"
 #include "print/PrintSource.h"
 #include "print/TZelStatus.h"
-#include "web/BoardViewer.h"
+#include "web/PageForm.h"
 #include "web/PrintSession.h"
 
 // clang-format off
@@ -94,11 +95,12 @@ extern "C" {
 
 // Opens a print of what viewer shows: 1, or 0 when its member level may not
 // print (the page then shows message 30).
-EMSCRIPTEN_KEEPALIVE int moyo_print_open(moyo::web::BoardViewer* viewer) {
-  if (!moyo::MayPrint(viewer->Level())) return 0;
+EMSCRIPTEN_KEEPALIVE int moyo_print_open(moyo::web::PageForm* viewer) {
+  moyo::TViewerSession& shown = viewer->Session();
+  if (!moyo::MayPrint(shown.Level())) return 0;
   Session() = std::make_unique<PrintSession>(
-      moyo::ViewerPrintSource(viewer->Board(), viewer->Record().info, viewer->HandicapByte()),
-      Status(), Measure);
+      moyo::ViewerPrintSource(shown.Board(), shown.Record().info, shown.HandicapByte()), Status(),
+      Measure);
   return 1;
 }
 

@@ -6,14 +6,11 @@
 
 #include <emscripten.h>
 
-#include <cstdint>
-#include <map>
 #include <string>
 
 #include "board/TGoBoard.h"
+#include "paint/TZelGoPB.h"
 #include "platform/Text.h"
-#include "web/BoardViewer.h"
-#include "web/PageResources.h"
 #include "web/ReferencePanel.h"
 
 using moyo::web::ReferencePanel;
@@ -38,13 +35,6 @@ std::unique_ptr<TReferenceWindow> MakeReferencePanelWindow(int owner,
 
 namespace {
 
-// The reference windows of the page's board viewers, each made on its viewer's
-// first diagram; the viewer form will hold its own.
-std::map<const moyo::web::BoardViewer*, std::unique_ptr<moyo::TReferenceWindow>>& ViewerWindows() {
-  static std::map<const moyo::web::BoardViewer*, std::unique_ptr<moyo::TReferenceWindow>> windows;
-  return windows;
-}
-
 // The last text handed to the page; valid until the next call that returns one.
 const char* HandCp949(const std::string& cp949) {
   static std::string kept;
@@ -60,28 +50,6 @@ moyo::platform::MouseButton PageButton(int button) {
 }  // namespace
 
 extern "C" {
-
-// Opens a reference diagram (UTF-8) on the position of viewer's board as the
-// viewer's commentary link does, turned when flipped.
-EMSCRIPTEN_KEEPALIVE void moyo_viewer_open_reference(moyo::web::BoardViewer* viewer,
-                                                     const char* diagram, int flipped) {
-  auto& window = ViewerWindows()[viewer];
-  if (!window) {
-    window = moyo::web::MakeReferencePanelWindow(
-        static_cast<int>(reinterpret_cast<std::intptr_t>(viewer)), moyo::web::PageArtwork(),
-        moyo::web::PageText());
-  }
-  auto snapshot = std::make_unique<moyo::TBoardSnapshot>();
-  viewer->Board().SavePosition(*snapshot);
-  window->ShowPosition(viewer->Board().Size(), *snapshot, flipped != 0, false);
-  window->ShowWindow();
-  window->LoadDiagram(moyo::platform::Utf8ToCp949(diagram));
-}
-
-// Frees the reference window of a viewer that goes.
-EMSCRIPTEN_KEEPALIVE void moyo_viewer_forget_reference(moyo::web::BoardViewer* viewer) {
-  ViewerWindows().erase(viewer);
-}
 
 // ---- The panel ----
 

@@ -1,14 +1,15 @@
-// Speed of the page's board on the RGBA canvas, without the browser: reading
+// Speed of the page's viewer on the RGBA canvas, without the browser: reading
 // and showing a 255-move record, and one step forward with its painting.
 
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "resources/artwork/ArtworkNames.h"
-#include "web/BoardViewer.h"
+#include "tests/web/PageViewer.h"
 #include "web/WebArtwork.h"
 
 namespace {
@@ -40,44 +41,44 @@ struct Page {
       for (bool mask : {false, true})
         artwork.Add(art::StoneName(colour, mask, cell), Picture(cell, cell));
     }
-    viewer.SetCell(cell, 20);
+    web = std::make_unique<test::PageViewer>(artwork, text, cell, 20);
     std::ifstream in(MOYO_SOURCE_DIR "/samples/selfplay-commented-ko-fight.gib", std::ios::binary);
     record.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
   WebArtwork artwork;
   NoText text;
-  BoardViewer viewer{artwork, text};
+  std::unique_ptr<test::PageViewer> web;
   std::string record;
 };
 
 void BM_LoadAndShowRecord(benchmark::State& state) {
   Page page(26);
   for (auto _ : state) {
-    page.viewer.Load(page.record, RecordReader::Tagged, "1");
-    benchmark::DoNotOptimize(page.viewer.PaintBox().TakeDirty());
+    page.web->viewer.Load(page.record, RecordReader::Tagged, "1");
+    benchmark::DoNotOptimize(page.web->viewer.PaintBox().TakeDirty());
   }
 }
 BENCHMARK(BM_LoadAndShowRecord)->Unit(benchmark::kMicrosecond);
 
 void BM_StepForwardWithPainting(benchmark::State& state) {
   Page page(static_cast<int>(state.range(0)));
-  page.viewer.Load(page.record, RecordReader::Tagged, "1");
+  page.web->viewer.Load(page.record, RecordReader::Tagged, "1");
   for (auto _ : state) {
-    if (page.viewer.MoveNumber() == page.viewer.LastMove()) {
+    if (page.web->MoveNumber() == page.web->LastMove()) {
       state.PauseTiming();
-      page.viewer.GoTo(0);
+      page.web->GoTo(0);
       state.ResumeTiming();
     }
-    page.viewer.Step(1);
-    benchmark::DoNotOptimize(page.viewer.PaintBox().TakeDirty());
+    page.web->viewer.Session().Navigate(3);
+    benchmark::DoNotOptimize(page.web->viewer.PaintBox().TakeDirty());
   }
 }
 BENCHMARK(BM_StepForwardWithPainting)->Arg(19)->Arg(26)->Arg(44)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeRepaint(benchmark::State& state) {
   Page page(26);
-  page.viewer.Load(page.record, RecordReader::Tagged, "1");
-  page.viewer.GoTo(255);
+  page.web->viewer.Load(page.record, RecordReader::Tagged, "1");
+  page.web->GoTo(255);
   int cell = 26;
   for (auto _ : state) {
     // A new size repaints everything; alternate between two.
@@ -88,7 +89,7 @@ void BM_WholeRepaint(benchmark::State& state) {
     page.artwork.Add(moyo::artwork::StoneName('b', true, cell), Picture(cell, cell));
     page.artwork.Add(moyo::artwork::StoneName('w', true, cell), Picture(cell, cell));
     state.ResumeTiming();
-    page.viewer.SetCell(cell, 20);
+    page.web->viewer.Place(0, 0, cell);
   }
 }
 BENCHMARK(BM_WholeRepaint)->Unit(benchmark::kMicrosecond);

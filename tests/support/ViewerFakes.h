@@ -17,6 +17,7 @@
 #include "record/TGameRecord.h"
 #include "resources/Messages.h"
 #include "viewer/TReferenceWindow.h"
+#include "viewer/TViewerView.h"
 
 namespace moyo::test {
 
@@ -63,6 +64,27 @@ class CountingSound : public platform::SoundPlayer {
  public:
   void Play() override { ++plays; }
   int plays = 0;
+};
+
+// A view that shows nothing, for checks that look only at the board.
+class SilentView : public TViewerView {
+ public:
+  void SetEventName(const std::string&) override {}
+  void SetInfoLine(int, const std::string&) override {}
+  void SetBlackPlayer(const std::string&, const std::string&) override {}
+  void SetWhitePlayer(const std::string&, const std::string&) override {}
+  void SetCaptures(const std::string&, const std::string&) override {}
+  void SetStatus(const std::string&) override {}
+  void SetMoveText(const std::string&) override {}
+  void ShowStopFace(TFacePair, bool) override {}
+  void SetModeButtonDown(int) override {}
+  void ClearMemo() override {}
+  void AddMemoLine(const std::string&) override {}
+  void SetTrialFrame(bool) override {}
+  void RelayoutBoard() override {}
+  void NavigateNews(const std::string&) override {}
+  void SetNewsPanel(TNewsPanel) override {}
+  void CopyBoardPicture() override {}
 };
 
 class FakeReferenceWindow : public TReferenceWindow {

@@ -12,10 +12,11 @@
 
 #include "app/BoardRender.h"
 #include "app/RecordFile.h"
+#include "paint/TZelGoPB.h"
 #include "platform/qt/QtBitmapStore.h"
 #include "resources/artwork/ArtworkNames.h"
+#include "tests/web/PageViewer.h"
 #include "tests/web/RgbaTestSupport.h"
-#include "web/BoardViewer.h"
 #include "web/WebArtwork.h"
 
 namespace moyo::web {
@@ -69,17 +70,16 @@ class RgbaBoardTest : public ::testing::Test {
     TGameRecord record;
     const std::string path = SamplePath(sample);
     ASSERT_FALSE(app::LoadRecordFile(path, app::FormatOfName(path), "1", record).failed);
-    BoardViewer viewer(artwork_, text_);
-    ASSERT_TRUE(viewer.SetCell(cell, margin));
+    test::PageViewer viewer(artwork_, text_, cell, margin);
     const RecordReader reader = app::FormatOfName(path) == app::RecordFormat::Ngf
                                     ? RecordReader::Ngf
                                     : RecordReader::Tagged;
-    ASSERT_FALSE(viewer.Load(ReadFile(path), reader, "1").failed);
+    ASSERT_FALSE(viewer.viewer.Load(ReadFile(path), reader, "1").failed);
     for (int move : moves) {
       viewer.GoTo(move);
       const app::RenderOptions options{move, cell, margin};
       const RgbaImage desktop = ToRgba(app::RenderRecordBoard(record, options, store_));
-      const RgbaImage& page = viewer.PaintBox().Image();
+      const RgbaImage& page = viewer.viewer.PaintBox().Image();
       const int checked = margin > 10 ? 19 * cell : page.width;
       EXPECT_EQ(FirstDifference(page, desktop, checked, checked), "")
           << sample << " cell " << cell << " margin " << margin << " move " << move;
@@ -108,14 +108,13 @@ TEST_F(RgbaBoardTest, SteppingBackRepaintsExactlyWhatAFreshBoardShows) {
   TGameRecord record;
   const std::string path = SamplePath("selfplay-commented-ko-fight.gib");
   ASSERT_FALSE(app::LoadRecordFile(path, app::RecordFormat::Tagged, "1", record).failed);
-  BoardViewer viewer(artwork_, text_);
-  ASSERT_TRUE(viewer.SetCell(23, 10));
-  ASSERT_FALSE(viewer.Load(ReadFile(path), RecordReader::Tagged, "1").failed);
+  test::PageViewer viewer(artwork_, text_, 23, 10);
+  ASSERT_FALSE(viewer.viewer.Load(ReadFile(path), RecordReader::Tagged, "1").failed);
   viewer.GoTo(255);
   viewer.GoTo(190);
   EXPECT_EQ(viewer.MoveNumber(), 190);
   const RgbaImage desktop = ToRgba(app::RenderRecordBoard(record, {190, 23, 10}, store_));
-  const RgbaImage& page = viewer.PaintBox().Image();
+  const RgbaImage& page = viewer.viewer.PaintBox().Image();
   EXPECT_EQ(FirstDifference(page, desktop, page.width, page.height), "");
 }
 

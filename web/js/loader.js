@@ -64,15 +64,79 @@ const MoyoLoader = (() => {
     if (!ready) {
       ready = (async () => {
         // The module's text calls reach moyoText on the object it is created with.
-        const settings = {};
+        const settings = { moyoForms: new Map(), moyoTimers: timers(), moyoSettings: MoyoSettings };
         settings.moyoText = MoyoFonts.painterFor(settings);
         const fonts = MoyoFonts.load(base);
-        const instance = await createMoyoscopeModule(settings);
+        loaded = await createMoyoscopeModule(settings);
         await fonts;
-        return instance;
+        return loaded;
       })();
     }
     return ready;
+  }
+
+  // The page timers of the viewers (setInterval), by the module's timer id; a
+  // tick runs the timer in the module and shows its form's board.
+  function timers() {
+    const running = new Map();
+    return {
+      set(id, form, milliseconds) {
+        clearInterval(running.get(id));
+        running.delete(id);
+        if (milliseconds <= 0) return;
+        running.set(id, setInterval(() => {
+          const target = instance(form);
+          if (!target) return;
+          target.module._moyo_timer_tick(id);
+          target.present();
+        }, milliseconds));
+      },
+    };
+  }
+
+  let loaded = null;
+  function instance(form) {
+    return loaded ? loaded.moyoForms.get(form) : null;
+  }
+
+  // The width and height of an artwork picture, fetched once.
+  const sizes = new Map();
+  function pictureSize(name) {
+    if (!sizes.has(name)) {
+      sizes.set(name, new Promise((done) => {
+        const image = new Image();
+        image.onload = () => done([image.naturalWidth, image.naturalHeight]);
+        image.onerror = () => done([0, 0]);
+        image.src = `${base}artwork/${name}.png`;
+      }));
+    }
+    return sizes.get(name);
+  }
+
+  // The stone sound on Web Audio, decoded from the module's wave once; a page
+  // that may not play sound yet (no user gesture) plays nothing.
+  let audio = null;
+  let stone = null;
+  function playStone(module) {
+    try {
+      if (!audio) {
+        audio = new AudioContext();
+        const length = module._malloc(4);
+        const ptr = module._moyo_stone_sound(length);
+        const wave = module.HEAPU8.slice(ptr, ptr + module.HEAP32[length >> 2]);
+        module._free(length);
+        stone = audio.decodeAudioData(wave.buffer);
+      }
+      if (audio.state === 'suspended') audio.resume().catch(() => {});
+      stone.then((buffer) => {
+        const source = audio.createBufferSource();
+        source.buffer = buffer;
+        source.connect(audio.destination);
+        source.start();
+      }).catch(() => {});
+    } catch {
+      // No audio in this page.
+    }
   }
 
   // Starts downloading what a board of that cell size needs.
@@ -86,5 +150,5 @@ const MoyoLoader = (() => {
     return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
   }
 
-  return { module, prefetch, pictures, withString, base };
+  return { module, prefetch, pictures, pictureSize, playStone, withString, base };
 })();

@@ -87,7 +87,7 @@ const MoyoPrint = (() => {
     const module = await MoyoLoader.module();
     await element.ready;
     // The record and position the element shows, by its viewer's handle.
-    const viewer = element.view?.viewer;
+    const viewer = element.viewerHandle;
     if (!viewer) return 0;
     module.moyoPrintText = text;
     if (!module._moyo_print_open(viewer)) {

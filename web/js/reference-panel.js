@@ -25,7 +25,7 @@ function moyoCopyPaintBox(module, box, canvas, context, scratch) {
 }
 
 class MoyoReferencePanel {
-  // owner: the number the module knows the element's viewer by.
+  // owner: the number the module knows the element's viewer form by (its id).
   constructor(module, root, owner) {
     this.module = module;
     this.root = root;
@@ -37,18 +37,6 @@ class MoyoReferencePanel {
     this.ready = Promise.resolve();
     MoyoReferencePanel.owners.set(owner, this);
     module.moyoReference ??= (who, panel) => MoyoReferencePanel.owners.get(who)?.shown(panel);
-  }
-
-  // Opens diagram (text) on the position of the element's board, as a
-  // commentary link does; resolves once the panel shows it. The viewer form,
-  // once it runs in the module, opens its links itself (through
-  // MakePageReferenceWindow) and owns the window: this entry and the forget
-  // call in destroy are for today's board view only.
-  openOnViewer(diagram, flipped = false) {
-    const text = MoyoLoader.withString(this.module, String(diagram));
-    this.module._moyo_viewer_open_reference(this.owner, text, flipped ? 1 : 0);
-    this.module._free(text);
-    return this.ready;
   }
 
   // The module showed the panel (and goes on to load the diagram into it).
@@ -293,7 +281,6 @@ class MoyoReferencePanel {
   destroy() {
     this.observer?.disconnect();
     MoyoReferencePanel.owners.delete(this.owner);
-    this.module._moyo_viewer_forget_reference(this.owner);
     this.frame?.remove();
     this.module._free(this.scratch);
     this.panel = 0;

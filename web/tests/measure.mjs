@@ -16,13 +16,19 @@ const script = gz('moyoscope.js');
 const module = gz('moyoscope.wasm');
 const boardPictures = ['baseb', 'bedge', 'gedge', 'bs26', 'ws26', 'bm26', 'wm26']
   .map((name) => `artwork/${name}.png`);
+// The form's faces, strip, title and wallpaper: every picture not of the board.
+const formPictures = readdirSync(join(bundle, 'artwork'))
+  .filter((name) => !/^([bw][sm]\d+|baseb|bedge|gedge)\.png$/.test(name))
+  .map((name) => `artwork/${name}`);
 const allPictures = readdirSync(join(bundle, 'artwork')).map((name) => `artwork/${name}`);
 const fonts = readdirSync(join(bundle, 'fonts')).map((name) => `fonts/${name}`);
 console.log(`script ${kb(script)}, module ${kb(module)}`);
-console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 pictures ${kb(sum(allPictures))}`);
+console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 board pictures ` +
+            `${kb(sum(allPictures) - sum(formPictures))}, the form's ${formPictures.length} pictures ` +
+            `${kb(sum(formPictures))}`);
+const element = script + module + sum(boardPictures) + sum(formPictures);
 console.log(`fonts ${kb(sum(fonts))} (${fonts.map((f) => `${f.slice(6)} ${kb(gz(f))}`).join(', ')})`);
-console.log(`element without fonts ${kb(script + module + sum(boardPictures))}, ` +
-            `with fonts ${kb(script + module + sum(boardPictures) + sum(fonts))}`);
+console.log(`element without fonts ${kb(element)}, with fonts ${kb(element + sum(fonts))}`);
 
 const page = `<!DOCTYPE html><meta charset="utf-8"><script src="moyoscope.js"></script>
 <script>

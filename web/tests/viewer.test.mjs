@@ -1,5 +1,7 @@
 // The web viewer in Debian's chromium against `moyoscope serve`: loading by
-// every road, navigation, two elements on one page, and record texts kept as text.
+// every road, the form's buttons, board clicks, keys and edits, trial mode,
+// numbers, guessing with its notices, levels, settings, two elements on one
+// page, and record texts kept as text.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -8,7 +10,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { browser, program, root, serve } from './harness.mjs';
 
-let folder, server, chromium, page;
+const sample = 'selfplay-commented-ko-fight.gib';
+let folder, server, chromium, page, moves;
 
 before(async () => {
   folder = mkdtempSync(join(tmpdir(), 'moyo-web-'));
@@ -17,6 +20,7 @@ before(async () => {
   writeFileSync(join(folder, 'markup.gib'),
                 '(;EV[<b>event</b>]PB[<img src=x onerror="window.hacked=1">]BR[1d]PW[W]WR[2d]' +
                 'C[<script>window.hacked=2</script>]\r\n;B[pd]C[<i>first</i>];W[dp])');
+  moves = JSON.parse(execFileSync(program, ['parse', join(folder, sample)])).moves;
   server = await serve(folder);
   chromium = await browser();
   page = await chromium.context.newPage();
@@ -32,9 +36,10 @@ after(async () => {
   rmSync(folder, { recursive: true, force: true });
 });
 
-// A fresh element on the page with these attributes, once its board is painted.
+// A fresh element on the page with these attributes, once its form is built
+// (and, with a src, once the record is on the board).
 async function element(attributes = {}) {
-  return page.evaluateHandle(async (attributes) => {
+  const e = await page.evaluateHandle(async (attributes) => {
     const e = document.createElement('moyo-scope');
     for (const [name, value] of Object.entries(attributes)) e.setAttribute(name, value);
     const created = new Promise((done) => e.addEventListener('create', done, { once: true }));
@@ -42,77 +47,253 @@ async function element(attributes = {}) {
     await created;
     return e;
   }, attributes);
+  if (attributes.src) await page.waitForFunction((e) => e.lastMove > 0, e);
+  return e;
 }
 
-test('the demo page shows both samples, and each element steps on its own', async () => {
+// The component of the form with this class.
+function part(e, name) {
+  return e.evaluateHandle((e, name) => e.shadowRoot.querySelector(`.${name}`), name);
+}
+
+async function click(e, name, options) {
+  await (await part(e, name)).click(options);
+}
+
+// What the element shows: move, record end, the notices' texts and which of
+// the named components are shown.
+function seen(e, names = []) {
+  return e.evaluate((e, names) => {
+    const shown = {};
+    for (const name of names) {
+      const node = e.shadowRoot.querySelector(`.${name}`);
+      shown[name] = !!node && !node.closest('[hidden]');
+    }
+    return { move: e.move, last: e.lastMove, shown,
+             notices: [...e.shadowRoot.querySelectorAll('.notice .text')].map((n) => n.textContent),
+             captions: [...e.shadowRoot.querySelectorAll('.notice .caption')].map((n) => n.textContent) };
+  }, names);
+}
+
+// Clicks point x, y (1 to 19) of the board with the button.
+async function clickPoint(e, x, y, button = 'left') {
+  const board = await part(e, 'board');
+  const cell = await board.evaluate((canvas) => Math.floor((canvas.width - 20) / 19));
+  await board.click({ position: { x: (x - 1) * cell + cell / 2, y: (y - 1) * cell + cell / 2 }, button });
+}
+
+const boardPicture = (e) => e.evaluate((e) => e.shadowRoot.querySelector('.board').toDataURL());
+const closeNotices = (e) => e.evaluate((e) => e.shadowRoot.querySelectorAll('.notice .ok')
+  .forEach((ok) => ok.click()));
+
+test('the demo page shows both samples; each element steps on its own', async () => {
   const [first, second] = await page.$$('moyo-scope');
   assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll('moyo-scope')]
     .map((e) => [e.move, e.lastMove])), [[1, 255], [1, 120]]);
 
-  const forward = await first.evaluateHandle((e) => e.shadowRoot.querySelector('button.forward'));
-  await forward.click();
-  await forward.click();
-  const last = await first.evaluateHandle((e) => e.shadowRoot.querySelector('button.last'));
-  await last.click();
-  assert.equal(await first.evaluate((e) => e.move), 255);
-  await (await first.evaluateHandle((e) => e.shadowRoot.querySelector('button.back5'))).click();
-  assert.equal(await first.evaluate((e) => e.move), 250);
-  assert.equal(await second.evaluate((e) => e.move), 1);
+  const steps = [[3, 2], [3, 3], [5, 255], [1, 250], [2, 249], [4, 254], [0, 0]];
+  for (const [tag, move] of steps) {
+    await click(first, `navButton${tag}`);
+    assert.equal((await seen(first)).move, move, `navButton${tag}`);
+  }
+  assert.equal((await seen(second)).move, 1);
 
   await second.focus();
   await page.keyboard.press('ArrowRight');
-  await page.keyboard.press('ArrowDown');
-  assert.equal(await second.evaluate((e) => e.move), 7);
-  await (await second.evaluateHandle((e) => e.shadowRoot.querySelector('button.first'))).click();
-  assert.equal(await second.evaluate((e) => e.move), 0);
-  assert.equal(await first.evaluate((e) => e.move), 250);
+  await page.keyboard.press('PageDown');
+  assert.equal((await seen(second)).move, 7);
+  await page.keyboard.press('Home');
+  assert.equal((await seen(second)).move, 0);
+  assert.equal((await seen(first)).move, 0);
+  // The numbered record hides the guessing row.
+  assert.deepEqual((await seen(second, ['BBtn', 'HintBtn', 'autoBtn'])).shown,
+                   { BBtn: false, HintBtn: false, autoBtn: true });
+  assert.deepEqual((await seen(first, ['BBtn', 'HintBtn'])).shown, { BBtn: true, HintBtn: true });
 });
 
-test('board clicks step forward with the left button and back with any other', async () => {
-  const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
-  await page.waitForFunction((e) => e.lastMove === 255, e);
-  const board = await e.evaluateHandle((e) => e.shadowRoot.querySelector('canvas.board'));
-  await board.click({ position: { x: 100, y: 100 } });
-  await board.click({ position: { x: 300, y: 200 } });
-  assert.equal(await e.evaluate((e) => e.move), 3);
-  await board.click({ position: { x: 50, y: 50 }, button: 'right' });
-  assert.equal(await e.evaluate((e) => e.move), 2);
+test('board clicks and the wheel step forward and back; the end gets its notice', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await clickPoint(e, 4, 4);
+  await clickPoint(e, 10, 12);
+  assert.equal((await seen(e)).move, 3);
+  await clickPoint(e, 3, 3, 'right');
+  assert.equal((await seen(e)).move, 2);
+  const board = await part(e, 'board');
+  await board.hover();
+  await page.mouse.wheel(0, 100);
+  assert.equal((await seen(e)).move, 3);
+  await page.mouse.wheel(0, -100);
+  assert.equal((await seen(e)).move, 2);
+
+  await click(e, 'navButton5');
+  await clickPoint(e, 4, 4);
+  const end = await seen(e);
+  assert.deepEqual([end.move, end.notices, end.captions], [255, ['마지막 수순입니다.'], ['알림']]);
+  // The notice is modal: keys wait until it is closed.
+  await e.focus();
+  await page.keyboard.press('Home');
+  assert.equal((await seen(e)).move, 255);
+  await closeNotices(e);
+  assert.deepEqual((await seen(e)).notices, []);
+});
+
+test('the jump edit goes to a move; anything but a positive number is refused', async () => {
+  const e = await element({ src: sample, level: '1' });
+  const edit = await part(e, 'moveEd');
+  await edit.fill('120');
+  await edit.press('Enter');
+  assert.equal((await seen(e)).move, 120);
+  await edit.fill('999');
+  await click(e, 'moveBtn');
+  assert.equal((await seen(e)).move, 255);
+  assert.equal(await edit.inputValue(), '255');
+  await edit.fill('x');
+  await edit.press('Enter');
+  const refused = await seen(e);
+  assert.deepEqual([refused.move, refused.notices], [255, ['숫자를 입력하세요.']]);
+  assert.equal(await edit.inputValue(), '');
+  await closeNotices(e);
+});
+
+test('automatic play steps by itself at its pace and stops on its stop face', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await (await part(e, 'secondSE')).fill('1');
+  await click(e, 'autoBtn');
+  assert.deepEqual((await seen(e, ['autoBtn', 'autoEndBtn'])).shown, { autoBtn: false, autoEndBtn: true });
+  await page.waitForFunction((e) => e.move >= 3, e, { timeout: 5000 });
+  await click(e, 'autoEndBtn');
+  const stopped = await seen(e, ['autoBtn', 'autoEndBtn']);
+  assert.deepEqual(stopped.shown, { autoBtn: true, autoEndBtn: false });
+  await page.waitForTimeout(1300);
+  assert.equal((await seen(e)).move, stopped.move);
+});
+
+test('trial mode plays on the position shown and returns exactly to it', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await e.evaluate((e) => e.goTo(57));
+  const before = await boardPicture(e);
+  const frame = () => e.evaluate((e) => getComputedStyle(e.shadowRoot.querySelector('.panP')).backgroundColor);
+  const normal = await frame();
+  await click(e, 'testBtn');
+  assert.equal(await frame(), 'rgb(64, 128, 128)');
+  await clickPoint(e, 1, 1);
+  await clickPoint(e, 19, 19);
+  await clickPoint(e, 19, 19);  // occupied: nothing is placed
+  assert.deepEqual([(await seen(e)).move, (await seen(e)).last], [59, 59]);
+  await click(e, 'testEndBtn');
+  const back = await seen(e, ['testBtn', 'testEndBtn']);
+  assert.deepEqual([back.move, back.last, back.shown], [57, 255, { testBtn: true, testEndBtn: false }]);
+  assert.equal(await frame(), normal);
+  assert.equal(await boardPicture(e), before);
+  await click(e, 'navButton3');
+  assert.equal((await seen(e)).move, 58);
+});
+
+test('numbers go on every stone and off again, leaving the last-move mark', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await e.evaluate((e) => e.goTo(40));
+  const before = await boardPicture(e);
+  await click(e, 'numBtn');
+  assert.deepEqual((await seen(e, ['numBtn', 'numEndBtn'])).shown, { numBtn: false, numEndBtn: true });
+  assert.notEqual(await boardPicture(e), before);
+  await click(e, 'numEndBtn');
+  assert.deepEqual((await seen(e, ['numBtn', 'numEndBtn'])).shown, { numBtn: true, numEndBtn: false });
+  assert.equal(await boardPicture(e), before);
+});
+
+test('guessing: a right guess brings the reply, a wrong one a notice that closes itself', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await click(e, 'BBtn');
+  const status = () => e.evaluate((e) => e.shadowRoot.querySelector('.StatusL').textContent);
+  assert.equal(await status(), '흑 맞추기');
+  // Move 1 is Black's: choosing Black plays White's move 2 first.
+  const start = (await seen(e)).move;
+  const next = moves[start];
+  assert.equal(next[2], 0, 'Black is to move');
+
+  await clickPoint(e, next[0] === 1 ? 2 : 1, next[1]);
+  assert.deepEqual((await seen(e)).notices, ['틀렸습니다.']);
+  await page.waitForFunction((e) => !e.shadowRoot.querySelector('.notice'), e, { timeout: 2000 });
+  // Closed early by the user, the notice leaves nothing to close the next one.
+  await clickPoint(e, next[0] === 1 ? 2 : 1, next[1]);
+  await closeNotices(e);
+  await clickPoint(e, 19, 1, 'right');
+  assert.equal((await seen(e)).notices.length, 1, 'the notice of messages 4 and 5');
+  await page.waitForTimeout(800);
+  assert.equal((await seen(e)).notices.length, 1, 'no timer closed it');
+  assert.match((await seen(e)).notices[0], /다음수 맞추기 상태에서는 사용할 수 없습니다\.\r?\n\r?\n기보감상/);
+  await closeNotices(e);
+
+  await click(e, 'HintBtn');
+  assert.deepEqual((await seen(e, ['HintBtn', 'HintXBtn'])).shown, { HintBtn: false, HintXBtn: true });
+  await clickPoint(e, next[0], next[1]);
+  assert.equal((await seen(e)).move, start + 1);
+  await page.waitForFunction(([e, move]) => e.move === move, [e, start + 2], { timeout: 3000 });
+  await click(e, 'HintXBtn');
+  assert.deepEqual((await seen(e, ['HintBtn', 'HintXBtn'])).shown, { HintBtn: true, HintXBtn: false });
+  await click(e, 'giboBtn');
+  assert.equal(await status(), '기보감상');
+});
+
+test('member levels: 10 and 100 hide the guessing row, 0 and 2 refuse it', async () => {
+  const hidden = await element({ src: sample, level: '100' });
+  const row = ['Bevel3', 'Label2', 'BWBtn', 'BBtn', 'WBtn', 'HintBtn', 'giboBtn', 'Bevel4'];
+  assert.ok(Object.values((await seen(hidden, row)).shown).every((shown) => !shown));
+  assert.equal(await hidden.evaluate((e) => e.shadowRoot.querySelector('.movesP').offsetHeight), 38);
+
+  const limited = await element({ src: sample, level: '0' });
+  await click(limited, 'WBtn');
+  assert.deepEqual((await seen(limited)).notices, ['정회원서비스입니다.']);
+  await closeNotices(limited);
+  assert.equal(await limited.evaluate((e) => e.shadowRoot.querySelector('.giboBtn.down') !== null), true);
+});
+
+test('the record servers come from the settings kept in localStorage', async () => {
+  const e = await element();
+  const load = () => e.evaluate((e, name) => e.getFile(name, '1').then(() => 'resolved', () => 'rejected'),
+                                sample);
+  await page.evaluate(() => localStorage.setItem('Software\\NetMoyoscope\\Server Info\\webserver',
+                                                 '127.0.0.1:9'));
+  try {
+    assert.equal(await load(), 'rejected');
+  } finally {
+    await page.evaluate(() => localStorage.removeItem('Software\\NetMoyoscope\\Server Info\\webserver'));
+  }
+  assert.equal(await load(), 'resolved');
 });
 
 test('a keypress listener may replace the key before the viewer acts on it', async () => {
-  const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
-  await page.waitForFunction((e) => e.lastMove === 255, e);
+  const e = await element({ src: sample, level: '1' });
   await e.evaluate((e) => e.addEventListener('keypress', (event) => {
     if (event.detail.key === 'n') event.detail.key = 'ArrowRight';
   }));
   await e.focus();
   await page.keyboard.press('n');
-  assert.equal(await e.evaluate((e) => e.move), 2);
+  assert.equal((await seen(e)).move, 2);
 });
 
 test('getFile takes every road and resolves once the record is on the board', async () => {
   const e = await element();
   const origin = server.origin;
   const roads = [
-    ['selfplay-commented-ko-fight.gib', '1', 255],
+    [sample, '1', 255],
     ['1002', '10', null],
     [`${origin}/dizuze/gibo/selfplay-four-stone-handicap.ngf`, '100', 212],
     [`${origin}/dizuze/gibo/markup.gib`, '1', 2],
   ];
-  for (const [name, level, moves] of roads) {
+  for (const [name, level, last] of roads) {
     const shown = await e.evaluate(async (e, [name, level]) => {
       await e.getFile(name, level);
       return [e.move, e.lastMove];
     }, [name, level]);
     assert.equal(shown[0], 1, name);
-    if (moves !== null) assert.equal(shown[1], moves, name);
+    if (last !== null) assert.equal(shown[1], last, name);
     else assert.ok(shown[1] > 100, name);
   }
 });
 
 test('a failed load rejects and leaves the element as it was', async () => {
-  const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
-  await page.waitForFunction((e) => e.lastMove === 255, e);
+  const e = await element({ src: sample, level: '1' });
   await e.evaluate((e) => e.goTo(100));
   const failures = await e.evaluate(async (e) => {
     const reasons = [];
@@ -130,74 +311,85 @@ test('a failed load rejects and leaves the element as it was', async () => {
   assert.match(failures.reasons[1], /404/);
   assert.notEqual(failures.reasons[2], 'resolved');
   assert.deepEqual([failures.move, failures.last, failures.loading], [100, 255, false]);
+  assert.deepEqual((await seen(e)).notices, ['해당기보가 없습니다.']);
 
   // A web server that does not answer: the attribute names it, the load fails.
   const away = await element({ 'web-server': '127.0.0.1:9' });
-  const refused = await away.evaluate((e) => e.getFile('selfplay-commented-ko-fight.gib', '1')
-    .then(() => 'resolved', () => 'rejected'));
+  const refused = await away.evaluate((e, name) => e.getFile(name, '1')
+    .then(() => 'resolved', () => 'rejected'), sample);
   assert.equal(refused, 'rejected');
 
   // The page's configuration object names it for every element without the attribute.
-  const configured = await e.evaluate(async (e) => {
+  const configured = await away.evaluate(async (e, name) => {
+    e.removeAttribute('web-server');
     window.MoyoscopeConfig = { webServer: '127.0.0.1:9' };
     try {
-      return await e.getFile('selfplay-commented-ko-fight.gib', '1').then(() => 'resolved',
-                                                                          () => 'rejected');
+      return await e.getFile(name, '1').then(() => 'resolved', () => 'rejected');
     } finally {
       delete window.MoyoscopeConfig;
     }
-  });
+  }, sample);
   assert.equal(configured, 'rejected');
 });
 
 test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writes it', async () => {
   const e = await element();
   assert.equal(await e.evaluate((e) => e.goQNA()), 'no');
-  await e.evaluate((e) => e.getFile('selfplay-commented-ko-fight.gib', '1').then(() => e.goTo(120)));
+  await e.evaluate((e, name) => e.getFile(name, '1').then(() => e.goTo(120)), sample);
   const [download, answer] = await Promise.all([page.waitForEvent('download'),
                                                 e.evaluate((e) => e.goQNA())]);
   assert.equal(answer, 'yes');
   assert.equal(download.suggestedFilename(), 'qna.NGF');
   const desktop = join(folder, 'desktop-qna.NGF');
-  execFileSync(program, ['qna', join(folder, 'selfplay-commented-ko-fight.gib'), '--moves', '120',
-                         '-o', desktop]);
+  execFileSync(program, ['qna', join(folder, sample), '--moves', '120', '-o', desktop]);
   assert.deepEqual(readFileSync(await download.path()), readFileSync(desktop));
 });
 
-test('the news attribute opens the news panel on http addresses only', async () => {
+test('the news panel opens on http addresses only and folds with its button', async () => {
   const news = `${server.origin}/dizuze/gibo/markup.gib`;
   const e = await element({ news });
-  await page.waitForFunction((e) => !e.shadowRoot.querySelector('.news').hidden, e);
-  assert.equal(await e.evaluate((e) => e.shadowRoot.querySelector('.news').src), news);
+  const panel = () => e.evaluate((e) => ({
+    height: e.shadowRoot.querySelector('.NewsP').offsetHeight,
+    src: e.shadowRoot.querySelector('.WebNews')?.src,
+  }));
+  await page.waitForFunction((e) => e.shadowRoot.querySelector('.NewsP').offsetHeight > 0, e);
+  assert.deepEqual(await panel(), { height: 165, src: news });
   assert.equal(await e.evaluate((e) => e.News), undefined);
-  const kept = await e.evaluate((e) => {
-    e.News = 'javascript:window.hacked=3';
-    e.News = '';
-    return new Promise((done) => setTimeout(() => done(e.shadowRoot.querySelector('.news').src), 50));
-  });
-  assert.equal(kept, news);
+  await click(e, 'newsBtn');
+  assert.equal((await panel()).height, 22);
+  await click(e, 'newsBtn');
+  assert.equal((await panel()).height, 165);
+  await e.evaluate((e) => { e.News = 'javascript:window.hacked=3'; e.News = ''; });
+  await page.waitForTimeout(50);
+  assert.equal((await panel()).src, news);
 });
 
-test('record texts are shown as text, never run as markup', async () => {
+test('record texts are shown as text, never run as markup; links are drawn as links', async () => {
   const e = await element({ src: 'markup.gib', level: '1' });
-  await page.waitForFunction((e) => e.lastMove === 2, e);
-  const seen = await e.evaluate((e) => ({
-    title: e.shadowRoot.querySelector('.title').textContent,
-    players: e.shadowRoot.querySelector('.players').textContent,
-    comment: e.shadowRoot.querySelector('.comment').textContent,
+  const shown = await e.evaluate((e) => ({
+    title: e.shadowRoot.querySelector('.eventNameL').textContent,
+    black: e.shadowRoot.querySelector('.bPlayerL').textContent,
+    memo: e.shadowRoot.querySelector('.commentM').textContent,
     elements: e.shadowRoot.querySelectorAll('b, i, img, script').length,
     hacked: window.hacked,
   }));
-  assert.match(seen.title, /<b>event<\/b>/);
-  assert.match(seen.players, /<img src=x onerror="window.hacked=1">/);
-  assert.equal(seen.comment, '[1] <i>first</i>');
-  assert.equal(seen.elements, 0);
-  assert.equal(seen.hacked, undefined);
+  assert.equal(shown.title, '<b>event</b>');
+  assert.equal(shown.black, '<img src=x onerror="window.hacked=1">');
+  assert.equal(shown.memo, '[1] <i>first</i>');
+  assert.equal(shown.elements, 0);
+  assert.equal(shown.hacked, undefined);
+
+  const commented = await element({ src: sample, level: '1' });
+  await commented.evaluate((e) => e.goTo(18));
+  const link = await commented.evaluate((e) => {
+    const link = e.shadowRoot.querySelector('.commentM .link:not(:empty)');
+    return [link.textContent, getComputedStyle(link).color, getComputedStyle(link).textDecorationLine];
+  });
+  assert.deepEqual(link, ['참고도 18-1', 'rgb(0, 0, 160)', 'underline']);
 });
 
 test('removing an element fires destroy and leaves the others working', async () => {
-  const e = await element({ src: 'selfplay-commented-ko-fight.gib', level: '1' });
-  await page.waitForFunction((e) => e.lastMove === 255, e);
+  const e = await element({ src: sample, level: '1' });
   const destroyed = await e.evaluate((e) => {
     let fired = false;
     e.addEventListener('destroy', () => { fired = true; });
@@ -206,5 +398,7 @@ test('removing an element fires destroy and leaves the others working', async ()
   });
   assert.equal(destroyed, true);
   const [first] = await page.$$('moyo-scope');
-  assert.equal(await first.evaluate((e) => { e.step(1); return e.move; }), 251);
+  const before = (await seen(first)).move;
+  await click(first, 'navButton3');
+  assert.equal((await seen(first)).move, before + 1);
 });
