@@ -3,7 +3,6 @@
 #include <emscripten.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "platform/Text.h"
 
@@ -16,22 +15,6 @@ EM_JS(void, moyo_page_timer, (int id, int form, int milliseconds), {
 EM_JS(void, moyo_page_call, (int form, const char* method, const char* first, const char* second), {
   const target = Module.moyoForms.get(form);
   if (target) target[UTF8ToString(method)](UTF8ToString(first), UTF8ToString(second));
-});
-EM_JS(char*, moyo_page_setting, (const char* key, const char* section, const char* name), {
-  const settings = Module.moyoSettings;
-  const value = settings.read(settings.name(UTF8ToString(key), UTF8ToString(section),
-                                            UTF8ToString(name)));
-  if (value === null) return 0;
-  const length = lengthBytesUTF8(value) + 1;
-  const text = _malloc(length);
-  stringToUTF8(value, text, length);
-  return text;
-});
-EM_JS(int, moyo_page_store_setting, (const char* key, const char* section, const char* name,
-                                    const char* value), {
-  const settings = Module.moyoSettings;
-  return settings.write(settings.name(UTF8ToString(key), UTF8ToString(section), UTF8ToString(name)),
-                        UTF8ToString(value)) ? 1 : 0;
 });
 // clang-format on
 
@@ -153,25 +136,6 @@ void PageView::SetNewsPanel(TNewsPanel panel) {
 }
 void PageView::CopyBoardPicture() {
   Call(formId_, "copyBoard");
-}
-
-// ---- Settings ----
-
-std::optional<std::string> PageSettingsStore::ReadText(const std::string& key,
-                                                       const std::string& section,
-                                                       const std::string& name) {
-  char* value = moyo_page_setting(Cp949ToUtf8(key).c_str(), Cp949ToUtf8(section).c_str(),
-                                  Cp949ToUtf8(name).c_str());
-  if (value == nullptr) return std::nullopt;
-  std::string text = platform::Utf8ToCp949(value);
-  std::free(value);
-  return text;
-}
-
-bool PageSettingsStore::WriteText(const std::string& key, const std::string& section,
-                                  const std::string& name, const std::string& value) {
-  return moyo_page_store_setting(Cp949ToUtf8(key).c_str(), Cp949ToUtf8(section).c_str(),
-                                 Cp949ToUtf8(name).c_str(), Cp949ToUtf8(value).c_str()) != 0;
 }
 
 }  // namespace moyo::web

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "platform/Notifier.h"
-#include "platform/SettingsStore.h"
 #include "platform/SoundPlayer.h"
 #include "platform/Timer.h"
 #include "viewer/TViewerView.h"
@@ -84,16 +83,6 @@ class PageView : public TViewerView {
   // Sets the text of the component named `name`.
   void Label(const char* name, const std::string& cp949);
   int formId_;
-};
-
-// The settings store in the page's localStorage, under the desktop's key,
-// section and value names.
-class PageSettingsStore : public platform::SettingsStore {
- public:
-  std::optional<std::string> ReadText(const std::string& key, const std::string& section,
-                                      const std::string& name) override;
-  bool WriteText(const std::string& key, const std::string& section, const std::string& name,
-                 const std::string& value) override;
 };
 
 }  // namespace moyo::web
