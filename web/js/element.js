@@ -218,9 +218,13 @@ MoyoScopeElement.style = `
   .form input { box-sizing: border-box; margin: 0; font: 12px NanumGothicCoding, monospace; padding: 0 2px;
           border: 1px solid rgb(128, 128, 128); background: white; }
   .memo { box-sizing: border-box; background: white; border: 1px solid rgb(128, 128, 128);
-          overflow-y: scroll; overflow-x: hidden; padding: 3px 4px; }
-  .memo .line { white-space: pre-wrap; word-break: keep-all; overflow-wrap: anywhere; min-height: 14px;
-                line-height: 14px; }
+          overflow-y: scroll; overflow-x: hidden; padding: 1px 4px; }
+  .memo .line { white-space: pre-wrap; word-break: keep-all; overflow-wrap: anywhere; min-height: 13px;
+                line-height: 13px; }
+  /* A scroll bar that takes its room, as the desktop memo's does. */
+  .memo::-webkit-scrollbar { width: 16px; background: rgb(240, 240, 240); }
+  .memo::-webkit-scrollbar-thumb { background: rgb(192, 192, 192); border: 3px solid rgb(240, 240, 240); }
+  .secondSE::-webkit-inner-spin-button { opacity: 1; }
   .memo .link { color: rgb(0, 0, 160); text-decoration: underline; cursor: pointer; }
   .news { border: 0; background: white; }
   .cover { position: absolute; inset: 0; display: flex; align-items: center; justify-content: center; }
