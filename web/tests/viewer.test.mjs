@@ -262,7 +262,7 @@ test('the record servers come from the settings kept in localStorage', async () 
   assert.equal(await load(), 'resolved');
 });
 
-test('a keypress listener may replace the key before the viewer acts on it', async () => {
+test('a keypress listener may replace the key; Ctrl+R turns the board', async () => {
   const e = await element({ src: sample, level: '1' });
   await e.evaluate((e) => e.addEventListener('keypress', (event) => {
     if (event.detail.key === 'n') event.detail.key = 'ArrowRight';
@@ -270,6 +270,12 @@ test('a keypress listener may replace the key before the viewer acts on it', asy
   await e.focus();
   await page.keyboard.press('n');
   assert.equal((await seen(e)).move, 2);
+  // Ctrl+R turns the board by 180 degrees, and back.
+  const upright = await boardPicture(e);
+  await page.keyboard.press('Control+r');
+  assert.notEqual(await boardPicture(e), upright);
+  await page.keyboard.press('Control+r');
+  assert.equal(await boardPicture(e), upright);
 });
 
 test('getFile takes every road and resolves once the record is on the board', async () => {
