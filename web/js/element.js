@@ -91,8 +91,8 @@ class MoyoScopeElement extends HTMLElement {
   // (leaving the board as it was) when the download or the read fails. The
   // level is kept, and the guessing row hidden for it, whatever the outcome.
   async getFile(fileName, level = '') {
-    // The download runs while the form is still being set up.
-    const module = await MoyoLoader.module();
+    // The download runs while the fonts come and the form is set up.
+    const module = await MoyoLoader.runtime();
     const args = [String(fileName), String(level),
                   this.config('record-server', 'recordServer', 'recordserver'),
                   this.config('web-server', 'webServer', 'webserver')]

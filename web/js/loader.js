@@ -59,19 +59,27 @@ const MoyoLoader = (() => {
     return ['baseb', 'bedge', 'gedge', ...stones];
   }
 
+  let instantiated = null;
+  let fonts = null;
+  // The module as soon as it runs, before the board's fonts are in: enough
+  // to work out a record's address.
+  function runtime() {
+    if (!instantiated) {
+      // The module's text calls reach moyoText on the object it is created with.
+      const settings = { moyoForms: new Map(), moyoTimers: timers() };
+      settings.moyoText = MoyoFonts.painterFor(settings);
+      fonts = MoyoFonts.load(base);
+      instantiated = createMoyoscopeModule(settings).then((instance) => {
+        loaded = instance;
+        return instance;
+      });
+    }
+    return instantiated;
+  }
+
   // The module with the board's fonts in place.
   function module() {
-    if (!ready) {
-      ready = (async () => {
-        // The module's text calls reach moyoText on the object it is created with.
-        const settings = { moyoForms: new Map(), moyoTimers: timers(), moyoSettings: MoyoSettings };
-        settings.moyoText = MoyoFonts.painterFor(settings);
-        const fonts = MoyoFonts.load(base);
-        loaded = await createMoyoscopeModule(settings);
-        await fonts;
-        return loaded;
-      })();
-    }
+    if (!ready) ready = runtime().then(async (instance) => { await fonts; return instance; });
     return ready;
   }
 
@@ -150,5 +158,5 @@ const MoyoLoader = (() => {
     return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
   }
 
-  return { module, prefetch, pictures, pictureSize, playStone, withString, base };
+  return { runtime, module, prefetch, pictures, pictureSize, playStone, withString, base };
 })();
