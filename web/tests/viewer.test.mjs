@@ -235,6 +235,15 @@ test('guessing: a right guess brings the reply, a wrong one a notice that closes
   assert.equal(await status(), '기보감상');
 });
 
+test('the print button opens the print dialog on what the element shows', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await click(e, 'printBtn');
+  const dialog = page.locator('.moyo-print-dialog button');
+  await dialog.last().waitFor();
+  await dialog.last().click();  // cancel
+  await page.waitForFunction(() => !document.querySelector('.moyo-print-dialog'));
+});
+
 test('member levels: 10 and 100 hide the guessing row, 0 and 2 refuse it', async () => {
   const hidden = await element({ src: sample, level: '100' });
   const row = ['Bevel3', 'Label2', 'BWBtn', 'BBtn', 'WBtn', 'HintBtn', 'giboBtn', 'Bevel4'];
