@@ -184,10 +184,10 @@ class MoyoForm {
     element.style.backgroundImage = `url(${MoyoLoader.base}artwork/${face}.png)`;
     MoyoLoader.pictureSize(face).then(([width, height]) => {
       const frame = width / 4;
-      const left = Math.trunc((element.offsetWidth || parseInt(element.style.width, 10)) - frame) / 2;
+      const left = Math.trunc(((element.offsetWidth || parseInt(element.style.width, 10)) - frame) / 2);
       const top = Math.trunc(((element.offsetHeight || parseInt(element.style.height, 10)) - height) / 2);
       for (const [state, index] of [['up', 0], ['hot', 2], ['down', 3]]) {
-        element.style.setProperty(`--${state}`, `${Math.trunc(left) - index * frame}px ${top}px`);
+        element.style.setProperty(`--${state}`, `${left - index * frame}px ${top}px`);
       }
     });
   }
