@@ -379,7 +379,7 @@ test('the news panel opens on http addresses only and folds with its button', as
   assert.equal((await panel()).src, news);
 });
 
-test('record texts are shown as text, never run as markup; links are drawn as links', async () => {
+test('record texts are shown as text, never run as markup; links are drawn as links and open', async () => {
   const e = await element({ src: 'markup.gib', level: '1' });
   const shown = await e.evaluate((e) => ({
     title: e.shadowRoot.querySelector('.eventNameL').textContent,
@@ -401,6 +401,9 @@ test('record texts are shown as text, never run as markup; links are drawn as li
     return [link.textContent, getComputedStyle(link).color, getComputedStyle(link).textDecorationLine];
   });
   assert.deepEqual(link, ['참고도 18-1', 'rgb(0, 0, 160)', 'underline']);
+  // A click on it opens the diagram in the element's reference panel.
+  await (await commented.evaluateHandle((e) => e.shadowRoot.querySelector('.commentM .link:not(:empty)'))).click();
+  await page.waitForFunction((e) => e.shadowRoot.querySelector('.ref-window:not([hidden])'), commented);
 });
 
 test('removing an element fires destroy and leaves the others working', async () => {
