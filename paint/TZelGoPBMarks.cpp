@@ -57,12 +57,12 @@ const TZelGoPB::MarkFontSizes& TZelGoPB::MarkFonts() {
     }
     return size;
   };
-  MarkFontSizes& sizes = markFonts_.emplace();
-  sizes.number3 = fit("Impact", "000", false);
-  sizes.number2 = fit("Times New Roman", "00", false);
-  sizes.hangul = fit("Times New Roman", kSyllables[0], false);
-  sizes.letter = fit("Times New Roman", "H", true);
-  return sizes;
+  // Assigned whole rather than emplaced: clang settles whether the nested struct
+  // is default-constructible while the painter's class is still incomplete (no).
+  markFonts_ = MarkFontSizes{fit("Impact", "000", false), fit("Times New Roman", "00", false),
+                             fit("Times New Roman", kSyllables[0], false),
+                             fit("Times New Roman", "H", true)};
+  return *markFonts_;
 }
 
 void TZelGoPB::PaintMark(int x, int y, int number) {
