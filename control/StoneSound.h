@@ -1,15 +1,11 @@
 #pragma once
-// The stone sound "toc": a short wooden click, synthesized as a wave file.
+// The form's stone sound: the toc played through the sound module.
 
 #include <memory>
-#include <string>
 
 #include "platform/SoundPlayer.h"
 
 namespace moyo {
-
-// The whole RIFF wave file: 16-bit mono PCM at 22050 Hz, 3646 bytes.
-const std::string& TocWave();
 
 // The form's player of the toc. It loads the sound module (and opens the audio
 // output) when the first stone sounds, not when the form is made; it stays

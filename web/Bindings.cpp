@@ -6,10 +6,10 @@
 #include <string>
 
 #include "board/TGoBoard.h"
-#include "control/StoneSound.h"
 #include "paint/TZelGoPB.h"
 #include "platform/Text.h"
 #include "resources/Messages.h"
+#include "resources/TocWave.h"
 #include "viewer/MemberLevel.h"
 #include "web/LayoutJson.h"
 #include "web/PageForm.h"

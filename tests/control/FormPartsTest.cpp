@@ -11,6 +11,7 @@
 #include "platform/qt/QtNotifier.h"
 #include "platform/qt/QtSoundPlayer.h"
 #include "platform/qt/QtTimer.h"
+#include "resources/TocWave.h"
 #include "tests/control/FormFixture.h"
 
 namespace moyo::test {
