@@ -2,7 +2,7 @@
 // ephemeral port, and Debian's chromium driven by playwright-core (never a
 // downloaded browser), each started fresh and stopped afterwards.
 import { execFileSync, spawn } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { chromium } from 'playwright-core';
@@ -56,17 +56,21 @@ export async function browser() {
   };
 }
 
-// The demo page served from samples/ in a fresh chromium, with a scratch
-// folder for the test's files; resolves to { folder, page, close }.
-export async function samplesPage(name) {
+// The demo page served from a scratch copy of samples/ with `files` added
+// (name: text) in a fresh chromium, where any script error of the page fails
+// the test; resolves to { folder, origin, page, close }.
+export async function samplesPage(name, files = {}) {
   const folder = mkdtempSync(join(tmpdir(), `moyo-${name}-`));
-  const server = await serve(join(root, 'samples'));
+  cpSync(join(root, 'samples'), folder, { recursive: true });
+  for (const [file, text] of Object.entries(files)) writeFileSync(join(folder, file), text);
+  const server = await serve(folder);
   const chromium = await browser();
   const page = await chromium.context.newPage();
   page.on('pageerror', (error) => { throw error; });
   await page.goto(`${server.origin}/moyoscope/web/`);
   return {
     folder,
+    origin: server.origin,
     page,
     close: async () => {
       await chromium.close();

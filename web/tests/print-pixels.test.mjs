@@ -6,26 +6,20 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, program, root, serve } from './harness.mjs';
+import { program, root, samplesPage } from './harness.mjs';
 import { openDemo, storedOptions } from './print-support.mjs';
 
-let folder, server, chromium, page;
+let scene, folder, page;
 
 before(async () => {
-  folder = mkdtempSync(join(tmpdir(), 'moyo-print-pixels-'));
-  server = await serve(join(root, 'samples'));
-  chromium = await browser();
-  page = await chromium.context.newPage();
-  page.on('pageerror', (error) => { throw error; });
+  scene = await samplesPage('print-pixels');
+  ({ folder, page } = scene);
 });
 
 after(async () => {
-  await chromium?.close();
-  await server?.stop();
-  rmSync(folder, { recursive: true, force: true });
+  await scene?.close();
 });
 
 // Page 1 of `moyoscope print` with args, at 600 dpi, as a PNG data address.
@@ -39,7 +33,7 @@ function desktopPage(args) {
 
 // Page 1 of the page's print with the stored options, as SVG markup.
 async function webPage(options) {
-  await openDemo(page, server.origin, storedOptions(options));
+  await openDemo(page, scene.origin, storedOptions(options));
   await page.evaluate(() => {
     window.print = () => {
       window.printed = new XMLSerializer().serializeToString(document.querySelector('.moyo-print-page svg'));

@@ -3,37 +3,28 @@
 // view's pages and captions for each method.
 import { after, before, beforeEach, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { cpSync, mkdtempSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { browser, root, serve } from './harness.mjs';
+import { samplesPage } from './harness.mjs';
 import { openDemo, optionName as option, versionName as version } from './print-support.mjs';
 
-let folder, server, chromium, page;
+let scene, page;
 
 before(async () => {
-  folder = mkdtempSync(join(tmpdir(), 'moyo-print-'));
-  cpSync(join(root, 'samples'), folder, { recursive: true });
   // Markup in every text the printed header carries; ASCII is CP949 too.
-  writeFileSync(join(folder, 'markup.gib'),
-                '(;EV[<svg onload="window.hacked=1">]PB[<img src=x onerror="window.hacked=2">]' +
-                'PW[</text><script>window.hacked=3</script>]RE[a & b]DT[\'"]\r\n;B[pd];W[dp])');
-  server = await serve(folder);
-  chromium = await browser();
-  page = await chromium.context.newPage();
-  page.on('pageerror', (error) => { throw error; });
+  scene = await samplesPage('print', {
+    'markup.gib': '(;EV[<svg onload="window.hacked=1">]PB[<img src=x onerror="window.hacked=2">]' +
+                  'PW[</text><script>window.hacked=3</script>]RE[a & b]DT[\'"]\r\n;B[pd];W[dp])',
+  });
+  page = scene.page;
 });
 
 after(async () => {
-  await chromium?.close();
-  await server?.stop();
-  rmSync(folder, { recursive: true, force: true });
+  await scene?.close();
 });
 
 // The demo page, with localStorage holding exactly `stored`, both records
 // shown, and window.print keeping what the print view held when it was called.
 async function load(stored = {}) {
-  await openDemo(page, server.origin, stored);
+  await openDemo(page, scene.origin, stored);
   await page.evaluate(() => {
     window.print = () => {
       window.printed = [...document.querySelectorAll('.moyo-print-view .moyo-print-page')]

@@ -5,35 +5,27 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { browser, program, root, serve } from './harness.mjs';
+import { program, samplesPage } from './harness.mjs';
 
 const sample = 'selfplay-commented-ko-fight.gib';
-let folder, server, chromium, page, moves;
+let scene, folder, origin, page, moves;
 
 before(async () => {
-  folder = mkdtempSync(join(tmpdir(), 'moyo-web-'));
-  cpSync(join(root, 'samples'), folder, { recursive: true });
   // Markup in every text a record carries; ASCII is CP949 too.
-  writeFileSync(join(folder, 'markup.gib'),
-                '(;EV[<b>event</b>]PB[<img src=x onerror="window.hacked=1">]BR[1d]PW[W]WR[2d]' +
-                'C[<script>window.hacked=2</script>]\r\n;B[pd]C[<i>first</i>];W[dp])');
+  scene = await samplesPage('web', {
+    'markup.gib': '(;EV[<b>event</b>]PB[<img src=x onerror="window.hacked=1">]BR[1d]PW[W]WR[2d]' +
+                  'C[<script>window.hacked=2</script>]\r\n;B[pd]C[<i>first</i>];W[dp])',
+  });
+  ({ folder, origin, page } = scene);
   moves = JSON.parse(execFileSync(program, ['parse', join(folder, sample)])).moves;
-  server = await serve(folder);
-  chromium = await browser();
-  page = await chromium.context.newPage();
-  page.on('pageerror', (error) => { throw error; });
-  await page.goto(`${server.origin}/moyoscope/web/`);
   await page.waitForFunction(() => [...document.querySelectorAll('moyo-scope')]
     .every((e) => e.lastMove > 0));
 });
 
 after(async () => {
-  await chromium?.close();
-  await server?.stop();
-  rmSync(folder, { recursive: true, force: true });
+  await scene?.close();
 });
 
 // A fresh element on the page with these attributes, once its form is built
@@ -289,7 +281,6 @@ test('a keypress listener may replace the key; Ctrl+R turns the board', async ()
 
 test('getFile takes every road and resolves once the record is on the board', async () => {
   const e = await element();
-  const origin = server.origin;
   const roads = [
     [sample, '1', 255],
     ['1002', '10', null],
@@ -361,7 +352,7 @@ test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writ
 });
 
 test('the news panel opens on http addresses only and folds with its button', async () => {
-  const news = `${server.origin}/dizuze/gibo/markup.gib`;
+  const news = `${origin}/dizuze/gibo/markup.gib`;
   const e = await element({ news });
   const panel = () => e.evaluate((e) => ({
     height: e.shadowRoot.querySelector('.NewsP').offsetHeight,
