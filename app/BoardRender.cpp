@@ -36,12 +36,14 @@ QImage RenderRecordBoard(const TGameRecord& record, const RenderOptions& options
     painter.DrawPoint(colour, x, y, number);
   };
   // The record goes in as the viewer loads it: the line stored without
-  // stones, back to the start, then replayed.
+  // stones, back to the start, then replayed, and drawn once at the end.
+  painter.BeginHold();
   board.NewGame(record.boardSize);
   PlaceStartStones(record, board);
   EnterMainLine(record, board);
   for (int i = 0; i < options.move && board.Forward(); ++i) {
   }
+  painter.EndHold();
   if (options.numbers) {
     // As the numbers button shows them: the last stone without its mark,
     // then every move's number.

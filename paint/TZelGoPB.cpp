@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace moyo {
 namespace {
@@ -82,6 +84,8 @@ TZelGoPB::Cell TZelGoPB::DrawnCell(int x, int y) const {
 }
 
 void TZelGoPB::Repaint() {
+  heldChanges_ = {};
+  heldCount_ = 0;
   PaintBackground();
   PaintGrid();
   for (int y = 1; y <= lines_; ++y) {
@@ -237,11 +241,41 @@ void TZelGoPB::DrawPoint(std::uint8_t colour, int x, int y, int number) {
   if (!OnBoard(x, y)) return;
   pointGrid_[y - 1][x - 1] = colour;
   markGrid_[y - 1][x - 1] = number;
+  if (holding_) {
+    heldChanges_[y - 1][x - 1] = ++heldCount_;
+    return;
+  }
+  PaintPoint(x, y);
+  paintBox_.Changed();
+}
+
+void TZelGoPB::PaintPoint(int x, int y) {
   // The cell is cleared first, so nothing of an earlier mark or stone shows
   // around a new stone.
   PaintEmptyCell(DrawnX(x), DrawnY(y));
+  const std::uint8_t colour = pointGrid_[y - 1][x - 1];
   if (colour != kEmpty) PaintStone(colour, DrawnX(x), DrawnY(y));
-  PaintMark(x, y, number);
+  PaintMark(x, y, markGrid_[y - 1][x - 1]);
+}
+
+void TZelGoPB::EndHold() {
+  holding_ = false;
+  if (heldCount_ == 0) return;
+  // A mark may reach past its cell, so the cells are drawn in the order they
+  // last changed, each over what its neighbours' earlier drawing left.
+  std::vector<std::pair<int, int>> changed;  // (when, y * kMaxBoardSize + x), 0-based
+  for (int y = 0; y < kMaxBoardSize; ++y) {
+    for (int x = 0; x < kMaxBoardSize; ++x) {
+      if (heldChanges_[y][x] > 0) changed.emplace_back(heldChanges_[y][x], y * kMaxBoardSize + x);
+    }
+  }
+  std::sort(changed.begin(), changed.end());
+  for (const auto& [when, point] : changed) {
+    const int x = point % kMaxBoardSize + 1, y = point / kMaxBoardSize + 1;
+    if (OnBoard(x, y)) PaintPoint(x, y);
+  }
+  heldChanges_ = {};
+  heldCount_ = 0;
   paintBox_.Changed();
 }
 

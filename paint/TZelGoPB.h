@@ -52,6 +52,12 @@ class TZelGoPB {
   void DrawPoint(std::uint8_t colour, int x, int y, int number);
   // Shows the position points with no marks.
   void LoadBoard(const TPointGrid& points);
+  // Holds back DrawPoint's drawing while a whole record is entered, where no
+  // step in between is seen: the points are still taken, and EndHold draws
+  // each changed cell once, in the order of its last change, which leaves the
+  // picture drawing every change would have left. A Repaint draws them too.
+  void BeginHold() { holding_ = true; }
+  void EndHold();
   // Turns the view by 180 degrees, or back.
   void ToggleFlip();
   // Replaces the edge shadow picture (trial mode has its own); shown at the
@@ -119,6 +125,8 @@ class TZelGoPB {
   void PaintLabels();
   void PaintCellWood(int px, int py);
   void PaintEmptyCell(int drawnX, int drawnY);
+  // The cell of (x, y) as the painter's copy holds it: cleared, stone, mark.
+  void PaintPoint(int x, int y);
   void PaintStone(std::uint8_t colour, int drawnX, int drawnY);
   void PaintMark(int x, int y, int number);
   void PaintLastMoveTriangle(std::uint8_t colour, int drawnX, int drawnY);
@@ -146,6 +154,10 @@ class TZelGoPB {
   int margin_ = 20;
   platform::Rgb marginColour_{229, 229, 229};
   TPointGrid pointGrid_{};
+  bool holding_ = false;
+  // While held: for each point, when it last changed (1, 2, ...), 0 if it has not.
+  TNumberGrid heldChanges_{};
+  int heldCount_ = 0;
 };
 
 }  // namespace moyo

@@ -26,7 +26,8 @@ class TRecordView {
   virtual void SetBlackPlayer(const std::string& name, const std::string& rank) = 0;
   virtual void SetWhitePlayer(const std::string& name, const std::string& rank) = 0;
   virtual void ClearMemo() = 0;
-  // While set, stones are put down without the stone sound.
+  // While set, stones are put down without the stone sound, and need not be
+  // drawn until it is cleared.
   virtual void SetLoading(bool loading) = 0;
   // Rewrites the memo with the commentary of the move on the board.
   virtual void RefreshComment() = 0;

@@ -135,7 +135,15 @@ class TViewerSession::RecordView : public TRecordView {
     s_.view_.SetWhitePlayer(name, rank);
   }
   void ClearMemo() override { s_.memo_.Clear(); }
-  void SetLoading(bool loading) override { s_.state_.loading = loading; }
+  void SetLoading(bool loading) override {
+    // Nothing of the replay is seen: the board is drawn once, when the record is in.
+    s_.state_.loading = loading;
+    if (loading) {
+      s_.painter_->BeginHold();
+    } else {
+      s_.painter_->EndHold();
+    }
+  }
   void RefreshComment() override { s_.refreshComment(); }
   void AppendMemoLine(const std::string& text) override { s_.memo_.AddLine(text); }
 

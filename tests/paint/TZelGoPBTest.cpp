@@ -7,6 +7,7 @@
 #include <climits>
 #include <optional>
 #include <random>
+#include <string>
 
 #include "paint/TZelGoPB.h"
 #include "tests/support/FakeCanvas.h"
@@ -563,6 +564,69 @@ TEST_F(PainterTest, LoadMarksClearMarksAndLoadBoardKeepScreenAndGridsInStep) {
   EXPECT_EQ(std::count_if(Canvas().texts.begin(), Canvas().texts.end(),
                           [](const auto& t) { return t.text == "B"; }),
             1);  // only the column label
+}
+
+// Everything a canvas was asked to draw, in order within each kind, as one text.
+std::string Drawing(const FakeCanvas& canvas) {
+  std::string text;
+  for (const auto& c : canvas.copies) {
+    text += "copy " + c.bitmap + " " + std::to_string(c.dest.left) + "," +
+            std::to_string(c.dest.top) + "," + std::to_string(c.dest.right) + "," +
+            std::to_string(c.dest.bottom) + " op" + std::to_string(static_cast<int>(c.op)) + "\n";
+  }
+  for (const auto& l : canvas.lines) {
+    text += "line " + std::to_string(l.x1) + "," + std::to_string(l.y1) + " " +
+            std::to_string(l.x2) + "," + std::to_string(l.y2) + "\n";
+  }
+  for (const auto& t : canvas.texts) {
+    text += "text " + t.text + " " + std::to_string(t.x) + "," + std::to_string(t.y) + "\n";
+  }
+  return text;
+}
+
+TEST_F(PainterTest, AHeldBoardDrawsEachChangedCellOnceInTheOrderOfItsLastChange) {
+  painter_.SetBoardSize(494);
+  painter_.ToggleFlip();
+  Canvas().Clear();
+  box_.changes = 0;
+  painter_.BeginHold();
+  painter_.DrawPoint(kBlack, 3, 3, kLastMoveMark);
+  painter_.DrawPoint(kWhite, 4, 4, kLastMoveMark);
+  painter_.DrawPoint(kEmpty, 3, 3, 0);  // taken
+  painter_.DrawPoint(kBlack, 5, 5, 12);
+  painter_.DrawPoint(kWhite, 4, 4, 0);
+  painter_.DrawPoint(kBlack, 30, 1, 0);
+  EXPECT_EQ(painter_.PointAt(5, 5), kBlack);
+  EXPECT_EQ(painter_.MarkAt(5, 5), 12);
+  EXPECT_EQ(Drawing(Canvas()), "");
+  EXPECT_EQ(box_.changes, 0);
+  painter_.EndHold();
+  EXPECT_EQ(box_.changes, 1);
+
+  // The same as drawing only the last change of each point, unheld.
+  FakePaintBox box;
+  TZelGoPB single(box, wood_, edge_);
+  single.SetStoneBitmaps(&bs_, &ws_, &bm_, &wm_);
+  single.SetBoardSize(494);
+  single.ToggleFlip();
+  box.canvas.Clear();
+  single.DrawPoint(kEmpty, 3, 3, 0);
+  single.DrawPoint(kBlack, 5, 5, 12);
+  single.DrawPoint(kWhite, 4, 4, 0);
+  EXPECT_EQ(Drawing(Canvas()), Drawing(box.canvas));
+  EXPECT_NE(Drawing(Canvas()), "");
+
+  // Drawn cells are not drawn again; a repaint while held leaves nothing pending.
+  Canvas().Clear();
+  painter_.EndHold();
+  painter_.BeginHold();
+  painter_.DrawPoint(kWhite, 6, 6, 0);
+  painter_.Repaint();
+  const std::size_t repainted = Canvas().copies.size();
+  painter_.EndHold();
+  EXPECT_EQ(Canvas().copies.size(), repainted);
+  painter_.DrawPoint(kBlack, 7, 7, 0);
+  EXPECT_GT(Canvas().copies.size(), repainted);
 }
 
 TEST_F(PainterTest, RepaintDrawsWoodEdgeAndHighlightInOrder) {
