@@ -18,7 +18,8 @@ class TRecordView {
   virtual ~TRecordView() = default;
   // The handicap byte of the viewer's game-state record, which printing reads.
   virtual void SetHandicapByte(std::uint8_t handicap) = 0;
-  // The board was reset to an empty position; the handicap stones follow as point events.
+  // The board was reset to an empty position; the handicap stones follow as point events,
+  // then the main line's with loading set. None of them need be drawn before loading ends.
   virtual void BoardCleared() = 0;
   virtual void SetEventName(const std::string& title) = 0;
   // Information line 1..6: date, place, main time, byo-yomi, komi or handicap, result.
@@ -26,8 +27,7 @@ class TRecordView {
   virtual void SetBlackPlayer(const std::string& name, const std::string& rank) = 0;
   virtual void SetWhitePlayer(const std::string& name, const std::string& rank) = 0;
   virtual void ClearMemo() = 0;
-  // While set, stones are put down without the stone sound, and need not be
-  // drawn until it is cleared.
+  // While set, stones are put down without the stone sound.
   virtual void SetLoading(bool loading) = 0;
   // Rewrites the memo with the commentary of the move on the board.
   virtual void RefreshComment() = 0;

@@ -124,6 +124,9 @@ class TViewerSession::RecordView : public TRecordView {
       s_.view_.RelayoutBoard();
     }
     s_.painter_->LoadBoard(s_.board_->Points());
+    // Nothing of the start stones and the replay is seen: the board is drawn
+    // once, when the record is in and loading ends.
+    s_.painter_->BeginHold();
     s_.OnMove(s_.board_->GetMoveInfo());
   }
   void SetEventName(const std::string& title) override { s_.view_.SetEventName(title); }
@@ -136,13 +139,8 @@ class TViewerSession::RecordView : public TRecordView {
   }
   void ClearMemo() override { s_.memo_.Clear(); }
   void SetLoading(bool loading) override {
-    // Nothing of the replay is seen: the board is drawn once, when the record is in.
     s_.state_.loading = loading;
-    if (loading) {
-      s_.painter_->BeginHold();
-    } else {
-      s_.painter_->EndHold();
-    }
+    if (!loading) s_.painter_->EndHold();
   }
   void RefreshComment() override { s_.refreshComment(); }
   void AppendMemoLine(const std::string& text) override { s_.memo_.AddLine(text); }

@@ -9,6 +9,7 @@
 #include "kit/TFrameButton.h"
 #include "kit/TLinkMemo.h"
 #include "paint/TZelGoPB.h"
+#include "platform/qt/QtPaintBox.h"
 #include "tests/control/FormFixture.h"
 
 namespace moyo::test {
@@ -117,6 +118,51 @@ TEST_F(LoadedForm, ARecordOfFewerLinesGetsItsOwnBoardAndCellSize) {
   EXPECT_EQ(t.form->Painter().Lines(), 19);
   EXPECT_EQ(t.form->Painter().CellSize(), fullCell);
   EXPECT_EQ(t.form->Painter().PointAt(4, 4), kBlack);
+}
+
+// Entering a record draws the board once, at the end; the picture must be the
+// one a full repaint of the shown position gives, whatever the replay did.
+TEST_F(LoadedForm, TheBoardAfterLoadingIsTheFullPictureOfTheFirstPosition) {
+  TMoyoscope& form = *t.form;
+  const auto expectWholePicture = [&](const char* what) {
+    form.ApplyRecord();
+    const QImage loaded = form.Components().MainGoPB->Image().copy();
+    form.Painter().Repaint();
+    EXPECT_TRUE(loaded == form.Components().MainGoPB->Image()) << what;
+  };
+  // A corner stone taken on the fourth move, then a longer game.
+  std::vector<TRecordMove> early{
+      {1, 1, kRecordBlack}, {2, 1, kRecordWhite}, {10, 10, kRecordBlack}, {1, 2, kRecordWhite}};
+  const std::vector<TRecordMove> game = LegalGame(80);
+  early.insert(early.end(), game.begin(), game.end());
+  FillRecord(form, early);
+  expectWholePicture("captures early");
+
+  FillRecord(form, LegalGame(40, 3));
+  form.Record().info.handicap = 4;
+  expectWholePicture("handicap");
+
+  FillRecord(form, {{4, 3, kRecordWhite}, {3, 3, kRecordBlack}, {5, 4, kRecordWhite}});
+  TGameRecord& record = form.Record();
+  for (const TRecordMove stone : {TRecordMove{4, 4, kRecordBlack}, TRecordMove{3, 4, kRecordWhite},
+                                  TRecordMove{16, 16, kRecordBlack}}) {
+    record.setup[record.setupCount++] = stone;
+  }
+  expectWholePicture("setup stones");
+
+  FillRecord(form, {{5, 5, kRecordBlack},
+                    {9, 9, kRecordWhite},
+                    {9, 8, kRecordBlack},
+                    {4, 5, kRecordWhite},
+                    {8, 9, kRecordBlack},
+                    {6, 5, kRecordWhite}});
+  form.Record().boardSize = 9;
+  expectWholePicture("nine lines");
+
+  form.Session().ToggleFlip();
+  form.Session().NumbersOn();
+  FillRecord(form, LegalGame(120, 11));
+  expectWholePicture("numbers on, turned");
 }
 
 TEST_F(LoadedForm, TheMemoShowsTheCommentaryAndItsLinksOpenTheReferenceWindow) {

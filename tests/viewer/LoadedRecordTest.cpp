@@ -90,5 +90,17 @@ TEST_F(LoadedRecord, PassesStayReachableEvenAtTheEnd) {
   EXPECT_EQ(v.Screen(), DiagramOf(v.Board()));
 }
 
+TEST_F(LoadedRecord, TheReplayIsNotDrawnOnlyThePositionItEndsOn) {
+  Load({});
+  v.paintBox.changes = 0;
+  Load(LegalGame(200), 4);
+  // The old position wiped, then the handicap stones and the first move, once.
+  EXPECT_EQ(v.paintBox.changes, 2);
+  EXPECT_EQ(v.Move(), 1);
+  EXPECT_EQ(v.Screen(), DiagramOf(v.Board()));
+  v->Navigate(3);
+  EXPECT_EQ(v.paintBox.changes, 4) << "the next move draws its stone and unmarks the last";
+}
+
 }  // namespace
 }  // namespace moyo::test

@@ -124,7 +124,9 @@ class NullPaintBox : public platform::PaintBox {
   platform::Canvas& GetCanvas() override { return canvas_; }
   void SetSize(int width, int height) override { size_ = {width, height}; }
   platform::Size GetSize() const override { return size_; }
-  void Changed() override {}
+  void Changed() override { ++changes; }
+
+  int changes = 0;
 
  private:
   NullCanvas canvas_;
