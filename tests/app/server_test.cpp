@@ -131,6 +131,14 @@ TEST(RecordServerWebBundle, ServesTheBundleWithContentTypesBrowsersRequire) {
     EXPECT_EQ(answer->get_header_value("Content-Type"), c.type) << c.path;
   }
   EXPECT_EQ(client.Get("/moyoscope/web/moyoscope.wasm")->body, std::string("\0asm", 4));
+  // Browsers offer Brotli, which the library runs at its slowest setting: they get
+  // gzip, and a client offering Brotli alone gets the script as it is.
+  const auto encodingFor = [&](const char* offered) {
+    const auto answer = client.Get("/moyoscope/web/moyoscope.js", {{"Accept-Encoding", offered}});
+    return answer ? answer->get_header_value("Content-Encoding") : "no answer";
+  };
+  EXPECT_EQ(encodingFor("gzip, deflate, br"), "gzip");
+  EXPECT_EQ(encodingFor("br"), "");
   // The record roads are unchanged beside it, and nothing leaves the bundle.
   EXPECT_EQ(client.Get("/dizuze/gibo/game.gib")->body, "(;EV[Cup])");
   EXPECT_EQ(client.Get("/moyoscope/web/../web/index.html")->status, 404);
