@@ -12,9 +12,9 @@ export const build = resolve(root, process.env.MOYO_BUILD || 'build');
 export const program = join(build, 'app/moyoscope');
 export const bundle = resolve(root, process.env.MOYO_WEB_BUILD || 'build-web', 'bundle');
 
-// Serves folder (and the bundle); resolves to { origin, stop }.
-export function serve(folder) {
-  const child = spawn(program, ['serve', folder, '--port', '0', '--web', bundle],
+// Serves folder (and the bundle of web); resolves to { origin, stop }.
+export function serve(folder, web = bundle) {
+  const child = spawn(program, ['serve', folder, '--port', '0', '--web', web],
                       { stdio: ['ignore', 'pipe', 'pipe'] });
   child.stderr.resume();
   return new Promise((done, fail) => {

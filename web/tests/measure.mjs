@@ -3,7 +3,8 @@
 // gzip transfer sizes of the bundle, DOMContentLoaded to the first painted move
 // of a 255-move record from `moyoscope serve` on loopback, and one forward step
 // with painting, in headless chromium.
-import { readFileSync, readdirSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { browser, bundle, root, serve } from './harness.mjs';
@@ -40,12 +41,15 @@ const page = `<!DOCTYPE html><meta charset="utf-8"><script src="moyoscope.js"></
 </script>
 <moyo-scope src="selfplay-commented-ko-fight.gib" level="1"></moyo-scope>`;
 
-const server = await serve(join(root, 'samples'));
+// The page is served from a scratch copy of the bundle: a page routed through
+// playwright would send every request of the page through this process.
+const web = mkdtempSync(join(tmpdir(), 'moyo-measure-'));
+cpSync(bundle, web, { recursive: true });
+writeFileSync(join(web, 'measure.html'), page);
+const server = await serve(join(root, 'samples'), web);
 const chromium = await browser();
 try {
   const tab = await chromium.context.newPage();
-  await tab.route('**/moyoscope/web/measure.html',
-                  (route) => route.fulfill({ contentType: 'text/html', body: page }));
   for (const visit of ['first visit', 'second visit (cached)']) {
     await tab.goto(`${server.origin}/moyoscope/web/measure.html`);
     await tab.waitForFunction(() => window.figures.painted);
@@ -68,4 +72,5 @@ try {
 } finally {
   await chromium.close();
   await server.stop();
+  rmSync(web, { recursive: true, force: true });
 }
