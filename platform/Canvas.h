@@ -3,6 +3,7 @@
 // Coordinates are device pixels (screen) or dots (printer); rectangles exclude
 // their right and bottom edges, and lines exclude their end pixel.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -24,6 +25,10 @@ struct Rect {
   int Height() const { return bottom - top; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// The four bands of box's frame drawn by a pen penWidth wide, inside box: top,
+// bottom, left, right. The width is kept between 1 and box's smaller side.
+std::array<Rect, 4> FrameBands(const Rect& box, int penWidth);
 
 struct Size {
   int width = 0, height = 0;

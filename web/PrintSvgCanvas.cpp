@@ -100,11 +100,7 @@ void PrintSvgCanvas::Rectangle(const Rect& box) {
   if (Empty(box)) return;
   if (brush_.style == platform::BrushStyle::Solid) Box(box, brush_.colour);
   if (pen_.style == platform::PenStyle::Null) return;
-  const int w = std::clamp(pen_.width, 1, std::min(box.Width(), box.Height()));
-  Box({box.left, box.top, box.right, box.top + w}, pen_.colour);
-  Box({box.left, box.bottom - w, box.right, box.bottom}, pen_.colour);
-  Box({box.left, box.top, box.left + w, box.bottom}, pen_.colour);
-  Box({box.right - w, box.top, box.right, box.bottom}, pen_.colour);
+  for (const Rect& band : platform::FrameBands(box, pen_.width)) Box(band, pen_.colour);
 }
 
 void PrintSvgCanvas::FillRect(const Rect& box) {

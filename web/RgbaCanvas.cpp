@@ -157,11 +157,7 @@ void RgbaCanvas::Rectangle(const Rect& box) {
   if (Empty(box)) return;
   if (brush_.style == platform::BrushStyle::Solid) Fill(box, brush_.colour);
   if (pen_.style == platform::PenStyle::Null) return;
-  const int w = std::clamp(pen_.width, 1, std::min(box.Width(), box.Height()));
-  Fill({box.left, box.top, box.right, box.top + w}, pen_.colour);
-  Fill({box.left, box.bottom - w, box.right, box.bottom}, pen_.colour);
-  Fill({box.left, box.top, box.left + w, box.bottom}, pen_.colour);
-  Fill({box.right - w, box.top, box.right, box.bottom}, pen_.colour);
+  for (const Rect& band : platform::FrameBands(box, pen_.width)) Fill(band, pen_.colour);
 }
 
 void RgbaCanvas::FillRect(const Rect& box) {

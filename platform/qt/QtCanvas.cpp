@@ -138,11 +138,9 @@ void QtCanvas::Rectangle(const Rect& box) {
   }
   if (pen_.style == PenStyle::Null) return;
   const QColor colour = ToQColor(pen_.colour);
-  const int w = std::clamp(pen_.width, 1, std::min(box.Width(), box.Height()));
-  painter_->fillRect(QRect(box.left, box.top, box.Width(), w), colour);
-  painter_->fillRect(QRect(box.left, box.bottom - w, box.Width(), w), colour);
-  painter_->fillRect(QRect(box.left, box.top, w, box.Height()), colour);
-  painter_->fillRect(QRect(box.right - w, box.top, w, box.Height()), colour);
+  for (const Rect& band : FrameBands(box, pen_.width)) {
+    painter_->fillRect(QRect(band.left, band.top, band.Width(), band.Height()), colour);
+  }
 }
 
 void QtCanvas::FillRect(const Rect& box) {
