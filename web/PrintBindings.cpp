@@ -20,11 +20,10 @@
 EM_JS(int, moyo_print_measure, (const char* family, int pixels, int style, const char* text), {
   return Module.moyoPrintText.extent(UTF8ToString(family), pixels, style, UTF8ToString(text));
 });
-// One localStorage item a value, named by key, section and value joined with
-// backslashes as the registry path reads; null when missing or not allowed.
+// One item of the page's settings (settings.js), named by key, section and
+// value joined with backslashes as the registry path reads; null when missing.
 EM_JS(char*, moyo_print_setting, (const char* name), {
-  let value = null;
-  try { value = localStorage.getItem(UTF8ToString(name)); } catch (e) {}
+  const value = MoyoSettings.read(UTF8ToString(name));
   if (value === null) return 0;
   const length = lengthBytesUTF8(value) + 1;
   const text = _malloc(length);
@@ -32,7 +31,7 @@ EM_JS(char*, moyo_print_setting, (const char* name), {
   return text;
 });
 EM_JS(int, moyo_print_store_setting, (const char* name, const char* value), {
-  try { localStorage.setItem(UTF8ToString(name), UTF8ToString(value)); return 1; } catch (e) { return 0; }
+  return MoyoSettings.write(UTF8ToString(name), UTF8ToString(value)) ? 1 : 0;
 });
 // clang-format on
 
@@ -40,7 +39,7 @@ namespace {
 
 using moyo::web::PrintSession;
 
-// The print settings in the page's localStorage (values are ASCII digits and
+// The print settings in the page's settings (values are ASCII digits and
 // the version stamp, so CP949 and UTF-8 agree on them).
 class LocalStorageSettings final : public moyo::platform::SettingsStore {
  public:
