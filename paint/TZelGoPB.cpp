@@ -58,6 +58,11 @@ void TZelGoPB::SetBoardSize(int pixels) {
   Repaint();
 }
 
+void TZelGoPB::RefitText() {
+  markFonts_.reset();
+  if (cellSize_ > 0) Repaint();
+}
+
 void TZelGoPB::SetLines(int lines) {
   lines = std::clamp(lines, 1, kMaxBoardSize);
   if (lines == lines_) return;

@@ -47,6 +47,9 @@ class TZelGoPB {
   int Lines() const { return lines_; }
   // Redraws the whole board from the painter's own copy of the points.
   void Repaint();
+  // The canvas's faces changed under the painter (a page's fonts came in after
+  // it drew): fits the mark fonts again and redraws the whole board.
+  void RefitText();
   // Sets point (x, y) to colour (0 empty, 1 black, 2 white) with the number or
   // mark code, and redraws that one cell. Points off the board are ignored.
   void DrawPoint(std::uint8_t colour, int x, int y, int number);

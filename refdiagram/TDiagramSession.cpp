@@ -263,7 +263,7 @@ void TDiagramSession::LoadStonePictures(int cell) {
 
 void TDiagramSession::ReloadPictures() {
   LoadStonePictures(painter_->CellSize());
-  painter_->Repaint();
+  painter_->RefitText();
 }
 
 void TDiagramSession::pCBaseResize(int width) {

@@ -68,8 +68,9 @@ class TDiagramSession {
   void pBBaseResize(int width, int height);
   // The step-button row is now width wide: the buttons spread evenly over it.
   void pCBaseResize(int width);
-  // Takes the stone pictures of the board's cell size again and repaints: for a
-  // window whose pictures may arrive after the board was laid out.
+  // Takes the stone pictures of the board's cell size and the canvas's faces
+  // again and repaints: for a window whose pictures and fonts may arrive after
+  // the board was laid out.
   void ReloadPictures();
 
   // ---- State ----

@@ -389,6 +389,18 @@ TEST_F(PainterTest, FontSizesAreFittedToTheCell) {
   EXPECT_EQ(painter_.MarkAt(3, 3), 600);
 }
 
+TEST_F(PainterTest, FacesThatChangeAfterDrawingAreFittedAgain) {
+  // A page draws with stand-in faces until its own fonts are in.
+  painter_.SetBoardSize(380);
+  EXPECT_EQ(painter_.NumberSize3(), 4);
+  Canvas().characterWidthPercent = 50;
+  EXPECT_EQ(painter_.NumberSize3(), 4);  // fitted once per cell size
+  Canvas().Clear();
+  painter_.RefitText();
+  EXPECT_EQ(painter_.NumberSize3(), 9);  // "000" now fits at half the width
+  EXPECT_FALSE(Canvas().texts.empty());  // the labels were drawn again
+}
+
 TEST_F(PainterTest, MarkFontsAreFittedOnceWhenTheFirstMarkOfACellSizeIsDrawn) {
   // Fitting tries sizes of Impact, which nothing else uses; it costs a dozen
   // font loads, so resizing and painting stones must not do it.

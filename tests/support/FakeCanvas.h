@@ -69,7 +69,8 @@ class FakeCanvas : public platform::Canvas {
     fontsSet.push_back(f);
   }
   platform::Size TextExtent(const std::string& text) override {
-    return {static_cast<int>(text.size()) * font.pointSize, 2 * font.pointSize};
+    return {static_cast<int>(text.size()) * font.pointSize * characterWidthPercent / 100,
+            2 * font.pointSize};
   }
   void TextOut(int x, int y, const std::string& text, platform::Rgb colour,
                platform::TextAnchor) override {
@@ -88,6 +89,8 @@ class FakeCanvas : public platform::Canvas {
   platform::Pen pen;
   platform::Brush brush;
   platform::FontSpec font;
+  // How wide the fake faces draw a character, against their point size.
+  int characterWidthPercent = 100;
   std::vector<DrawnLine> lines;
   std::vector<DrawnText> texts;
   std::vector<platform::FontSpec> fontsSet;  // every SetFont, in order
