@@ -116,6 +116,11 @@ EMSCRIPTEN_KEEPALIVE void moyo_form_place(PageForm* form, int width, int height,
   out[1] = place.top;
 }
 
+// The page's fonts came in after the board drew text with stand-ins.
+EMSCRIPTEN_KEEPALIVE void moyo_form_refit_text(PageForm* form) {
+  form->Session().Painter().RefitText();
+}
+
 // A mouse press on the board picture: button 0 left, 1 middle, 2 right (the page's numbering).
 EMSCRIPTEN_KEEPALIVE void moyo_form_mouse(PageForm* form, int button, int x, int y) {
   using moyo::platform::MouseButton;
@@ -203,6 +208,14 @@ EMSCRIPTEN_KEEPALIVE void moyo_form_take_dirty(PageForm* form, int* out) {
   out[1] = dirty.top;
   out[2] = dirty.right;
   out[3] = dirty.bottom;
+}
+
+// The texts of labels and edits set since the last call: name, NUL, UTF-8
+// text, NUL, and so on; the length goes to *length.
+EMSCRIPTEN_KEEPALIVE const char* moyo_form_take_texts(PageForm* form, int* length) {
+  const char* bytes = Hand(form->View().TakeTexts());
+  *length = static_cast<int>(Kept().size());
+  return bytes;
 }
 
 // The question-and-answer text as the file "qna.NGF" holds it (CP949 bytes,

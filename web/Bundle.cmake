@@ -10,12 +10,9 @@ if(NOT count EQUAL 203)
   message(FATAL_ERROR "expected 203 board pictures in ${PICTURES}, found ${count}: "
                       "build the native tree's artwork first")
 endif()
-# The form's button faces (four frames each), the player strip, the title and
-# the function bar's wallpaper.
+include(${CMAKE_CURRENT_LIST_DIR}/FormPictures.cmake)
 set(form_pictures)
-foreach(name arrow1 arrow2 arrow3 arrow4 arrow5 arrow6 auto autoend test testend order orderend
-             newsup newsdown movebtn hintbtn hintxbtn bbtn wbtn bwbtn printbtn playerstrip title
-             wallpaper)
+foreach(name IN LISTS form_picture_names)
   if(NOT EXISTS ${PICTURES}/${name}.png)
     message(FATAL_ERROR "${PICTURES}/${name}.png is missing: build the native tree's artwork first")
   endif()

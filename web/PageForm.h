@@ -19,6 +19,7 @@ class PageForm {
   WebViewer& Viewer() { return viewer_; }
   TViewerSession& Session() { return viewer_.Session(); }
   PageNotifier& Notices() { return notifier_; }
+  PageView& View() { return view_; }
 
  private:
   int id_;

@@ -81,7 +81,18 @@ void PageSound::Play() {
 // ---- The form's components ----
 
 void PageView::Label(const char* name, const std::string& cp949) {
-  Call(formId_, "setText", name, Cp949ToUtf8(cp949));
+  texts_.Set(name, cp949);
+}
+
+std::string PageView::TakeTexts() {
+  std::string packed;
+  for (const auto& [name, cp949] : texts_.Take()) {
+    packed += name;
+    packed += '\0';
+    packed += Cp949ToUtf8(cp949);
+    packed += '\0';
+  }
+  return packed;
 }
 
 void PageView::SetEventName(const std::string& title) {
@@ -106,7 +117,7 @@ void PageView::SetStatus(const std::string& text) {
   Label("StatusL", text);
 }
 void PageView::SetMoveText(const std::string& text) {
-  Call(formId_, "setMoveText", Cp949ToUtf8(text));
+  Label("moveEd", text);
 }
 void PageView::ShowStopFace(TFacePair pair, bool stop) {
   static constexpr const char* kPairs[] = {"auto", "test", "num", "Hint"};

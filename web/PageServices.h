@@ -10,6 +10,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/Timer.h"
 #include "viewer/TViewerView.h"
+#include "web/PendingTexts.h"
 
 namespace moyo::web {
 
@@ -79,10 +80,16 @@ class PageView : public TViewerView {
   void SetNewsPanel(TNewsPanel panel) override;
   void CopyBoardPicture() override;
 
+  // The labels' and the move edit's new texts since the last call, as the
+  // page takes them: each name and its UTF-8 text followed by a NUL.
+  std::string TakeTexts();
+
  private:
-  // Sets the text of the component named `name`.
+  // Sets the text of the component named `name`; the page shows it when it
+  // next takes the texts.
   void Label(const char* name, const std::string& cp949);
   int formId_;
+  PendingTexts texts_;
 };
 
 }  // namespace moyo::web

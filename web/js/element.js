@@ -28,13 +28,15 @@ class MoyoScopeElement extends HTMLElement {
     // Asked first, the record's download starts before the form's pictures.
     const src = this.getAttribute('src');
     if (src) this.getFile(src, this.getAttribute('level') || '').catch(() => {});
-    this.ready = this.ready || MoyoLoader.module().then(async (module) => {
+    this.ready = this.ready || MoyoLoader.runtime().then(async (module) => {
       // The session takes its wood and edges when it is made.
       await MoyoLoader.pictures(module, 0);
+      // Asked before the form is there, the size takes laying out the page only.
+      const size = this.formSize();
       this.form = new MoyoForm(module, this.root, this);
       this.form.onPaint = () => this.fire('paint');
       this.reference = new MoyoReferencePanel(module, this.root, this.form.id);
-      await this.form.resize(...this.formSize(), cell);
+      await this.form.resize(...size, cell);
       this.resizing = new ResizeObserver(() => {
         const [width, height] = this.formSize();
         if (this.form && (width !== this.form.size[0] || height !== this.form.size[1])) {

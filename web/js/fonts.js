@@ -18,17 +18,27 @@ const MoyoFonts = (() => {
   const kBold = 1, kItalic = 2;
   const boardName = (family) => `moyo ${family}`;
 
-  // Registers every face and waits until the board's can be drawn.
+  // Boards do not wait for their faces: until the faces are in, text is
+  // measured and drawn with the browser's stand-ins, and noted.
+  let boardFacesIn = false;
+  let drewEarly = false;
+
+  // Registers every face and waits until the board's are in (or failed, when
+  // the stand-ins stay); true when a painter used text before that.
   async function load(base) {
     for (const [family, file] of Object.entries(pageFiles)) {
       document.fonts.add(new FontFace(family, `url(${base}fonts/${file})`));
     }
-    await Promise.all(Object.entries(boardFiles).map(([family, file]) => {
+    await Promise.allSettled(Object.entries(boardFiles).map(([family, file]) => {
       const face = new FontFace(boardName(family), `url(${base}fonts/${file})`,
                                 { weight: bold[family] ? 'bold' : 'normal' });
       document.fonts.add(face);
       return face.load();
     }));
+    boardFacesIn = true;
+    metrics.clear();
+    glyphs.clear();
+    return drewEarly;
   }
 
   function css(family, pixels, style) {
@@ -36,16 +46,26 @@ const MoyoFonts = (() => {
            `"${boardName(family)}", "${boardName('NanumGothic')}"`;
   }
 
+  // One scratch canvas, grown as needed and never shrunk: resizing a canvas
+  // drops its pixels and its state, and setting a font parses it, so both
+  // happen only when they must.
   const scratch = document.createElement('canvas');
   const context = scratch.getContext('2d', { willReadFrequently: true });
+  let contextFont = '';
   const metrics = new Map();
   const glyphs = new Map();
+
+  function useFont(font) {
+    if (contextFont === font) return;
+    context.font = font;
+    contextFont = font;
+  }
 
   function measure(font, text) {
     const key = font + '\n' + text;
     let m = metrics.get(key);
     if (!m) {
-      context.font = font;
+      useFont(font);
       const t = context.measureText(text);
       const ascent = Math.round(t.fontBoundingBoxAscent);
       m = { width: Math.round(t.width), height: ascent + Math.round(t.fontBoundingBoxDescent),
@@ -65,10 +85,13 @@ const MoyoFonts = (() => {
     const left = Math.max(0, m.left);
     const width = Math.max(1, left + Math.max(m.width, m.right) + 1);
     const height = Math.max(1, m.height);
-    scratch.width = width;
-    scratch.height = height;
+    if (scratch.width < width || scratch.height < height) {
+      scratch.width = Math.max(scratch.width, width);
+      scratch.height = Math.max(scratch.height, height);
+      contextFont = '';
+    }
     context.clearRect(0, 0, width, height);
-    context.font = font;
+    useFont(font);
     context.fillStyle = '#fff';
     context.textBaseline = 'alphabetic';
     context.fillText(text, left, m.ascent);
@@ -84,10 +107,12 @@ const MoyoFonts = (() => {
   function painterFor(module) {
     return {
       extent(family, pixels, style, text) {
+        drewEarly ||= !boardFacesIn;
         const m = measure(css(family, pixels, style), text);
         return (Math.min(m.width, 0x7fff) << 16) | Math.min(m.height, 0xffff);
       },
       draw(ptr, width, height, x, y, family, pixels, style, text, rgb) {
+        drewEarly ||= !boardFacesIn;
         const g = coverage(css(family, pixels, style), text);
         const heap = module.HEAPU8;
         const ink = [(rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255];

@@ -182,14 +182,13 @@ class MoyoForm {
 
   setFace(element, face) {
     element.style.backgroundImage = `url(${MoyoLoader.base}artwork/${face}.png)`;
-    MoyoLoader.pictureSize(face).then(([width, height]) => {
-      const frame = width / 4;
-      const left = Math.trunc(((element.offsetWidth || parseInt(element.style.width, 10)) - frame) / 2);
-      const top = Math.trunc(((element.offsetHeight || parseInt(element.style.height, 10)) - height) / 2);
-      for (const [state, index] of [['up', 0], ['hot', 2], ['down', 3]]) {
-        element.style.setProperty(`--${state}`, `${left - index * frame}px ${top}px`);
-      }
-    });
+    const [width, height] = MoyoPictureSizes[face];
+    const frame = width / 4;
+    const left = Math.trunc((parseInt(element.style.width, 10) - frame) / 2);
+    const top = Math.trunc((parseInt(element.style.height, 10) - height) / 2);
+    for (const [state, index] of [['up', 0], ['hot', 2], ['down', 3]]) {
+      element.style.setProperty(`--${state}`, `${left - index * frame}px ${top}px`);
+    }
   }
 
   place(element, [left, top, width, height]) {
@@ -240,8 +239,9 @@ class MoyoForm {
   // pictures of its cell size handed to the module first.
   async placeBoard() {
     const m = this.module;
-    const width = this.c.panP.offsetWidth || parseInt(this.c.panP.style.width, 10);
-    const height = this.c.panP.offsetHeight || parseInt(this.c.panP.style.height, 10);
+    // From the layout, not the element: asking the element would lay the page out now.
+    const width = parseInt(this.c.panP.style.width, 10);
+    const height = parseInt(this.c.panP.style.height, 10);
     const cell = this.cell > 0 ? this.cell : m._moyo_form_fit_cell(this.handle, width, height);
     await MoyoLoader.pictures(m, cell);
     if (!this.handle) return;
@@ -354,13 +354,19 @@ class MoyoForm {
 
   // ---- What the session shows ----
 
-  setText(name, text) {
-    const label = this.c[name];
-    if (label) label.textContent = text;
-  }
-
-  setMoveText(text) {
-    this.c.moveEd.value = text;
+  // Shows the texts the session gave labels and the move edit since the last
+  // time, each one's newest only.
+  showTexts() {
+    const m = this.module;
+    const ptr = m._moyo_form_take_texts(this.handle, this.out);
+    const length = m.HEAP32[this.out >> 2];
+    if (length === 0) return;
+    const parts = MoyoForm.utf8.decode(m.HEAPU8.subarray(ptr, ptr + length)).split('\0');
+    for (let i = 0; i + 1 < parts.length; i += 2) {
+      const component = this.c[parts[i]];
+      if (component instanceof HTMLInputElement) component.value = parts[i + 1];
+      else if (component) component.textContent = parts[i + 1];
+    }
   }
 
   showStopFace(pair, stop) {
@@ -478,10 +484,19 @@ class MoyoForm {
 
   // ---- The board picture ----
 
-  // Copies what the painter drew since the last time onto the canvas.
+  // The board's fonts came in after it wrote text with stand-ins.
+  refitText() {
+    if (!this.handle) return;
+    this.module._moyo_form_refit_text(this.handle);
+    this.present();
+  }
+
+  // Shows what the session changed: the texts, and what the painter drew since
+  // the last time, copied onto the canvas.
   present() {
     const m = this.module;
     if (!this.handle) return;
+    this.showTexts();
     const width = m._moyo_form_width(this.handle);
     const height = m._moyo_form_height(this.handle);
     const canvas = this.c.MainGoPB;
@@ -549,6 +564,7 @@ class MoyoForm {
 }
 
 MoyoForm.nextId = 1;
+MoyoForm.utf8 = new TextDecoder();
 // The viewer's keys, in the order of TViewerKey.
 MoyoForm.keys = { Left: 0, Right: 1, PageUp: 2, PageDown: 3, Home: 4, End: 5, WheelBack: 6,
                   WheelForward: 7, Turn: 8, Copy: 9 };

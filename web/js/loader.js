@@ -61,8 +61,7 @@ const MoyoLoader = (() => {
 
   let instantiated = null;
   let fonts = null;
-  // The module as soon as it runs, before the board's fonts are in: enough
-  // to work out a record's address.
+  // The module as soon as it runs, before the board's fonts are in.
   function runtime() {
     if (!instantiated) {
       // The module's text calls reach moyoText on the object it is created with.
@@ -73,11 +72,16 @@ const MoyoLoader = (() => {
         loaded = instance;
         return instance;
       });
+      // Boards that wrote text before their faces came are drawn again with them.
+      Promise.all([instantiated, fonts]).then(([instance, drewEarly]) => {
+        if (drewEarly) instance.moyoForms.forEach((form) => form.refitText());
+      });
     }
     return instantiated;
   }
 
-  // The module with the board's fonts in place.
+  // The module with the board's fonts in place: for what is drawn once, as a
+  // printed page, rather than drawn again when the fonts come.
   function module() {
     if (!ready) ready = runtime().then(async (instance) => { await fonts; return instance; });
     return ready;
@@ -105,20 +109,6 @@ const MoyoLoader = (() => {
   let loaded = null;
   function instance(form) {
     return loaded ? loaded.moyoForms.get(form) : null;
-  }
-
-  // The width and height of an artwork picture, fetched once.
-  const sizes = new Map();
-  function pictureSize(name) {
-    if (!sizes.has(name)) {
-      sizes.set(name, new Promise((done) => {
-        const image = new Image();
-        image.onload = () => done([image.naturalWidth, image.naturalHeight]);
-        image.onerror = () => done([0, 0]);
-        image.src = `${base}artwork/${name}.png`;
-      }));
-    }
-    return sizes.get(name);
   }
 
   // The stone sound on Web Audio, decoded from the module's wave once; a page
@@ -158,5 +148,5 @@ const MoyoLoader = (() => {
     return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
   }
 
-  return { runtime, module, prefetch, pictures, pictureSize, playStone, withString, base };
+  return { runtime, module, prefetch, pictures, playStone, withString, base };
 })();

@@ -52,12 +52,13 @@ class MoyoReferencePanel {
     this.fetchPictures();
   }
 
-  // Paints the board again with the stone pictures of its cell size once the
-  // module holds them (a board laid out before they came draws circles).
+  // Paints the board again with the stone pictures of its cell size and the
+  // board's fonts once the module holds them (a board laid out before they
+  // came draws circles, and its text in stand-in faces).
   fetchPictures() {
     const panel = this.panel;
     const cell = this.module._moyo_reference_value(panel, 9);
-    this.ready = MoyoLoader.pictures(this.module, cell).then(() => {
+    this.ready = Promise.all([MoyoLoader.module(), MoyoLoader.pictures(this.module, cell)]).then(() => {
       if (this.panel !== panel) return;
       this.module._moyo_reference_reload_pictures(panel);
       this.refresh();
