@@ -285,9 +285,22 @@ void TZelGoPB::EndHold() {
 }
 
 void TZelGoPB::LoadBoard(const TPointGrid& points) {
-  pointGrid_ = points;
-  markGrid_ = {};
-  Repaint();
+  if (!holding_) {
+    pointGrid_ = points;
+    markGrid_ = {};
+    Repaint();
+    return;
+  }
+  // Held, only the cells that change are noted: the rest of the picture
+  // already shows what the new position shows there.
+  for (int y = 0; y < kMaxBoardSize; ++y) {
+    for (int x = 0; x < kMaxBoardSize; ++x) {
+      if (points[y][x] == pointGrid_[y][x] && markGrid_[y][x] == 0) continue;
+      pointGrid_[y][x] = points[y][x];
+      markGrid_[y][x] = 0;
+      heldChanges_[y][x] = ++heldCount_;
+    }
+  }
 }
 
 void TZelGoPB::ToggleFlip() {

@@ -53,7 +53,8 @@ class TZelGoPB {
   // Sets point (x, y) to colour (0 empty, 1 black, 2 white) with the number or
   // mark code, and redraws that one cell. Points off the board are ignored.
   void DrawPoint(std::uint8_t colour, int x, int y, int number);
-  // Shows the position points with no marks.
+  // Shows the position points with no marks; while held, draws only the
+  // points that change, at EndHold.
   void LoadBoard(const TPointGrid& points);
   // Holds back DrawPoint's drawing while a whole record is entered, where no
   // step in between is seen: the points are still taken, and EndHold draws

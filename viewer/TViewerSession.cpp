@@ -123,10 +123,10 @@ class TViewerSession::RecordView : public TRecordView {
       s_.painter_->SetLines(s_.board_->Size());
       s_.view_.RelayoutBoard();
     }
-    s_.painter_->LoadBoard(s_.board_->Points());
-    // Nothing of the start stones and the replay is seen: the board is drawn
-    // once, when the record is in and loading ends.
+    // Nothing of the old position's removal, the start stones and the replay
+    // is seen: each point that changed is drawn once, when loading ends.
     s_.painter_->BeginHold();
+    s_.painter_->LoadBoard(s_.board_->Points());
     s_.OnMove(s_.board_->GetMoveInfo());
   }
   void SetEventName(const std::string& title) override { s_.view_.SetEventName(title); }

@@ -72,7 +72,9 @@ void TViewerSession::popMode() {
     board.SetNumbering(TNumbering{.StartNumber = 0, .FirstMove = 0, .ShowNumbers = false});
   }
   // Take the trial stones off, then replay the record's own moves up to the
-  // saved one, so every point the trial changed is drawn again.
+  // saved one, so every point the trial changed is set again. None of it is
+  // seen: the whole board is drawn once at the end.
+  painter_->BeginHold();
   while (board.MoveCount() >= branch && board.MoveCount() > 0 && board.Back()) {
   }
   while (board.MoveCount() > saved.MoveCount && board.MoveCount() > 0 && board.Back()) {
@@ -93,6 +95,7 @@ void TViewerSession::popMode() {
   }
   modeStack_.Pop();
   painter_->Repaint();
+  painter_->EndHold();
   state_.soundOn = true;
 }
 

@@ -641,6 +641,31 @@ TEST_F(PainterTest, AHeldBoardDrawsEachChangedCellOnceInTheOrderOfItsLastChange)
   EXPECT_GT(Canvas().copies.size(), repainted);
 }
 
+TEST_F(PainterTest, AHeldLoadDrawsOnlyThePointsThatChange) {
+  FakePaintBox box;
+  TZelGoPB single(box, wood_, edge_);
+  single.SetStoneBitmaps(&bs_, &ws_, &bm_, &wm_);
+  for (TZelGoPB* painter : {&painter_, &single}) {
+    painter->SetBoardSize(380);
+    painter->DrawPoint(kBlack, 3, 3, 0);
+    painter->DrawPoint(kWhite, 4, 4, kLastMoveMark);
+  }
+  Canvas().Clear();
+  box.canvas.Clear();
+  TPointGrid points{};
+  points[2][2] = kBlack;  // (3, 3) stays
+  points[4][4] = kBlack;  // (5, 5) is new
+  painter_.BeginHold();
+  painter_.LoadBoard(points);
+  EXPECT_EQ(Drawing(Canvas()), "");
+  painter_.EndHold();
+  EXPECT_EQ(painter_.MarkAt(4, 4), 0);
+  // The white stone and its mark go, the new stone comes; nothing else is drawn.
+  single.DrawPoint(kEmpty, 4, 4, 0);
+  single.DrawPoint(kBlack, 5, 5, 0);
+  EXPECT_EQ(Drawing(Canvas()), Drawing(box.canvas));
+}
+
 TEST_F(PainterTest, RepaintDrawsWoodEdgeAndHighlightInOrder) {
   painter_.SetBoardSize(380);
   const auto& copies = Canvas().copies;

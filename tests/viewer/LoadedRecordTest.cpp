@@ -94,12 +94,12 @@ TEST_F(LoadedRecord, TheReplayIsNotDrawnOnlyThePositionItEndsOn) {
   Load({});
   v.paintBox.changes = 0;
   Load(LegalGame(200), 4);
-  // The old position wiped, then the handicap stones and the first move, once.
-  EXPECT_EQ(v.paintBox.changes, 2);
+  // The old position's removal, the handicap stones and the first move, at once.
+  EXPECT_EQ(v.paintBox.changes, 1);
   EXPECT_EQ(v.Move(), 1);
   EXPECT_EQ(v.Screen(), DiagramOf(v.Board()));
   v->Navigate(3);
-  EXPECT_EQ(v.paintBox.changes, 4) << "the next move draws its stone and unmarks the last";
+  EXPECT_EQ(v.paintBox.changes, 3) << "the next move draws its stone and unmarks the last";
 }
 
 }  // namespace
