@@ -152,6 +152,26 @@ test('a notice keeps the keyboard until OK or Escape closes it, then gives it ba
   }
 });
 
+test('click and dblclick come from the form itself, never from its controls', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await e.evaluate((e) => {
+    window.fired = [];
+    for (const name of ['click', 'dblclick']) e.addEventListener(name, () => window.fired.push(name));
+  });
+  await click(e, 'navButton3');
+  await (await part(e, 'moveEd')).click();
+  await (await part(e, 'commentM')).dblclick();
+  await (await part(e, 'board')).dblclick();
+  await (await part(e, 'Image1')).click();
+  assert.deepEqual(await page.evaluate(() => window.fired), []);
+  // The panels cover the whole form; with its left side taken away, the form shows.
+  await e.evaluate((e) => { e.shadowRoot.querySelector('.leftP').hidden = true; });
+  const box = await e.boundingBox();
+  await page.mouse.dblclick(box.x + 20, box.y + 300);
+  await page.mouse.click(box.x + 20, box.y + 300, { button: 'right' });
+  assert.deepEqual(await page.evaluate(() => window.fired), ['click', 'click', 'dblclick']);
+});
+
 test('the jump edit goes to a move; anything but a positive number is refused', async () => {
   const e = await element({ src: sample, level: '1' });
   const edit = await part(e, 'moveEd');
