@@ -1,7 +1,7 @@
 // A modal box holds the keyboard while it is open, as the desktop's modal
 // windows do: Tab and Shift+Tab go round the box's own controls, Escape
 // answers as the box's cancel, a press on the cover behind it leaves the focus
-// where it is, and closing hands the focus back to whoever opens the box.
+// where it is, and closing hands the focus back (to returnTo, the element).
 // `scope` is what the box is modal over: the document (the print dialog) or
 // one element (its notices), whose keys the box takes while it is the newest
 // box of that scope.
@@ -20,8 +20,8 @@ class MoyoModal {
     this.onPress = (event) => {
       if (!event.composedPath().includes(box)) event.preventDefault();
     };
-    // Focus that leaves a box modal over the page (by a click on its chrome,
-    // say) comes back to it.
+    // Focus moved out of a box modal over the page (by the page's script, say)
+    // comes back to it.
     this.onFocus = (event) => {
       if (this.isNewest() && !event.composedPath().includes(box)) this.controls()[0]?.focus();
     };
@@ -42,19 +42,15 @@ class MoyoModal {
                            control.getClientRects().length > 0);
   }
 
-  // Tab within the box is the browser's; only its ends wrap round.
+  // Tab within the box is the browser's; from its last control (Shift+Tab:
+  // its first), or from outside it, the focus goes round to the other end.
   tab(event) {
     const controls = this.controls();
-    const first = controls[0];
-    const last = controls[controls.length - 1];
+    const [first, last] = [controls[0], controls[controls.length - 1]];
     const at = MoyoModal.focused();
-    const inside = at && event.composedPath().includes(this.box) && controls.includes(at);
-    const target = !inside ? (event.shiftKey ? last : first)
-                 : event.shiftKey && at === first ? last
-                 : !event.shiftKey && at === last ? first : null;
-    if (!target && inside) return;
+    if (controls.includes(at) && at !== (event.shiftKey ? first : last)) return;
     event.preventDefault();
-    target?.focus();
+    (event.shiftKey ? last : first)?.focus();
   }
 
   // Takes the box and its cover away; the focus goes back to the box below of
