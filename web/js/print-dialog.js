@@ -52,7 +52,7 @@ const MoyoPrintDialog = (() => {
     root.querySelector('.caption').textContent = message(module, captionId);
     document.body.appendChild(host);
     const modal = new MoyoModal({ box: root.querySelector('.form'), cover: host, scope: document,
-                                  escape: () => escape(), returnTo });
+                                  escape, returnTo });
     return { modal, root, client: root.querySelector('.client') };
   }
 
