@@ -6,7 +6,10 @@
 // the page sizes the element; the attribute cell pins the board's cell size.
 // Members: getFile(fileName, level) -> Promise, goQNA() -> "yes" or "no", News.
 // Events (bubbling out of the element): create, destroy, paint, keypress
-// (detail.key may be replaced); click and dblclick are the element's own.
+// (detail.key may be replaced), and click and dblclick, fired as the desktop
+// control fires OnClick and OnDblClick: for the left button on the form itself,
+// where none of its panels covers it (in the form's own layout, nowhere). The
+// browser's clicks on the form's buttons, edits, memo and board stay inside.
 // For printing: module and viewerHandle (the module's handle of this viewer).
 class MoyoScopeElement extends HTMLElement {
   static get observedAttributes() { return ['src', 'level', 'news']; }
@@ -19,6 +22,16 @@ class MoyoScopeElement extends HTMLElement {
     this.ready = null;
     this.root.addEventListener('keypress', (event) => event.stopPropagation());
     this.addEventListener('keydown', (event) => this.key(event));
+    for (const name of ['click', 'dblclick']) this.addEventListener(name, (event) => this.formClick(event));
+  }
+
+  // The browser's click in place of the form's own event (see the header).
+  formClick(event) {
+    if (event instanceof CustomEvent) return;
+    event.stopImmediatePropagation();
+    if (this.form && event.button === 0 && event.composedPath()[0] === this.form.c.form) {
+      this.fire(event.type);
+    }
   }
 
   connectedCallback() {

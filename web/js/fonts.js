@@ -61,27 +61,30 @@ const MoyoFonts = (() => {
     contextFont = font;
   }
 
-  function measure(font, text) {
-    const key = font + '\n' + text;
+  // Text in font drawn at stretch percent of its natural width, as the
+  // desktop's font stretch scales glyphs and advances across.
+  function measure(font, stretch, text) {
+    const key = `${font}\n${stretch}\n${text}`;
     let m = metrics.get(key);
     if (!m) {
+      const scale = stretch / 100;
       useFont(font);
       const t = context.measureText(text);
       const ascent = Math.round(t.fontBoundingBoxAscent);
-      m = { width: Math.round(t.width), height: ascent + Math.round(t.fontBoundingBoxDescent),
-            ascent, left: Math.ceil(t.actualBoundingBoxLeft),
-            right: Math.ceil(t.actualBoundingBoxRight) };
+      m = { width: Math.round(t.width * scale), height: ascent + Math.round(t.fontBoundingBoxDescent),
+            ascent, left: Math.ceil(t.actualBoundingBoxLeft * scale),
+            right: Math.ceil(t.actualBoundingBoxRight * scale) };
       metrics.set(key, m);
     }
     return m;
   }
 
   // The coverage (0..255 a pixel) of text in font, with its box.
-  function coverage(font, text) {
-    const key = font + '\n' + text;
+  function coverage(font, stretch, text) {
+    const key = `${font}\n${stretch}\n${text}`;
     let g = glyphs.get(key);
     if (g) return g;
-    const m = measure(font, text);
+    const m = measure(font, stretch, text);
     const left = Math.max(0, m.left);
     const width = Math.max(1, left + Math.max(m.width, m.right) + 1);
     const height = Math.max(1, m.height);
@@ -94,7 +97,9 @@ const MoyoFonts = (() => {
     useFont(font);
     context.fillStyle = '#fff';
     context.textBaseline = 'alphabetic';
-    context.fillText(text, left, m.ascent);
+    context.setTransform(stretch / 100, 0, 0, 1, left, 0);
+    context.fillText(text, 0, m.ascent);
+    context.resetTransform();
     const rgba = context.getImageData(0, 0, width, height).data;
     const alpha = new Uint8Array(width * height);
     for (let i = 0; i < alpha.length; ++i) alpha[i] = rgba[i * 4 + 3];
@@ -106,14 +111,14 @@ const MoyoFonts = (() => {
   // The painters' side of the module's text calls (see JsTextPainter).
   function painterFor(module) {
     return {
-      extent(family, pixels, style, text) {
+      extent(family, pixels, style, stretch, text) {
         drewEarly ||= !boardFacesIn;
-        const m = measure(css(family, pixels, style), text);
+        const m = measure(css(family, pixels, style), stretch, text);
         return (Math.min(m.width, 0x7fff) << 16) | Math.min(m.height, 0xffff);
       },
-      draw(ptr, width, height, x, y, family, pixels, style, text, rgb) {
+      draw(ptr, width, height, x, y, family, pixels, style, stretch, text, rgb) {
         drewEarly ||= !boardFacesIn;
-        const g = coverage(css(family, pixels, style), text);
+        const g = coverage(css(family, pixels, style), stretch, text);
         const heap = module.HEAPU8;
         const ink = [(rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255];
         for (let row = 0; row < g.height; ++row) {

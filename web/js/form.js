@@ -452,8 +452,9 @@ class MoyoForm {
     });
   }
 
-  // A modal box over the element, caption and text as text, one OK button. A
-  // later notice stacks above an open one; the box closed first is the newest.
+  // A modal box over the element, caption and text as text, one OK button,
+  // which Escape presses too (the only button of a message box is its cancel).
+  // A later notice stacks above an open one; the box closed first is the newest.
   showNotice(caption, text) {
     const cover = this.div(this.c.form, 'cover', null);
     const box = this.div(cover, 'notice', null);
@@ -463,19 +464,19 @@ class MoyoForm {
     ok.type = 'button';
     ok.className = 'ok';
     ok.textContent = '확인';
-    ok.addEventListener('click', () => {
+    const press = () => {
       this.closeNotice();
       this.run('noticeClosed');
-    });
+    };
+    ok.addEventListener('click', press);
     box.appendChild(ok);
-    this.notices.push(cover);
+    this.notices.push(new MoyoModal({ box, cover, scope: this.element, escape: press,
+                                      returnTo: this.element }));
     ok.focus({ preventScroll: true });
   }
 
   closeNotice() {
-    const cover = this.notices.pop();
-    if (cover) cover.remove();
-    if (this.notices.length === 0) this.element.focus({ preventScroll: true });
+    this.notices.pop()?.close();
   }
 
   playStone() {
@@ -556,6 +557,7 @@ class MoyoForm {
   }
 
   destroy() {
+    while (this.notices.length > 0) this.closeNotice();
     this.module._moyo_form_delete(this.handle);
     this.module.moyoForms.delete(this.id);
     this.module._free(this.out);

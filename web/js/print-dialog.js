@@ -1,8 +1,10 @@
 // The print options dialog inside the page, laid out as the desktop's: the
 // printer's page in dots, the margins and grid size, and the print method.
 // The module corrects each field when it is left, by the desktop's rules.
-// run(module) resolves to the fields text on OK (a line a field, in the
-// module's order) or null on Cancel; notice(module, id) shows a message.
+// run(module, returnTo) resolves to the fields text on OK (a line a field, in
+// the module's order) or null on Cancel (Escape too); notice(module, id,
+// returnTo) shows a message. Both are modal over the page and give the focus
+// to returnTo when they close.
 const MoyoPrintDialog = (() => {
   // The fields in the order of the module's text; the last two are the
   // list's item and the checked method.
@@ -39,8 +41,9 @@ const MoyoPrintDialog = (() => {
     .notice button { left: calc(50% - 35px); bottom: 10px; }
   `;
 
-  // A modal layer over the page with a form captioned by message id.
-  function layer(module, captionId) {
+  // A modal layer over the page with a form captioned by message id; escape
+  // closes it as its cancel does.
+  function layer(module, captionId, returnTo, escape) {
     const host = document.createElement('div');
     host.className = 'moyo-print-dialog';
     const root = host.attachShadow({ mode: 'open' });
@@ -48,7 +51,9 @@ const MoyoPrintDialog = (() => {
                      '<div class="caption"></div><div class="client"></div></div></div>';
     root.querySelector('.caption').textContent = message(module, captionId);
     document.body.appendChild(host);
-    return { host, root, client: root.querySelector('.client') };
+    const modal = new MoyoModal({ box: root.querySelector('.form'), cover: host, scope: document,
+                                  escape, returnTo });
+    return { modal, root, client: root.querySelector('.client') };
   }
 
   function message(module, id) {
@@ -71,22 +76,24 @@ const MoyoPrintDialog = (() => {
     return box;
   }
 
-  function notice(module, id) {
+  function notice(module, id, returnTo) {
     return new Promise((done) => {
-      const { host, client } = layer(module, 2);
+      const close = () => { modal.close(); done(); };
+      const { modal, client } = layer(module, 2, returnTo, close);
       client.className = 'client notice';
       const text = Object.assign(document.createElement('div'),
                                  { className: 'text', textContent: message(module, id) });
       const ok = Object.assign(document.createElement('button'), { textContent: 'OK' });
       client.append(text, ok);
-      ok.addEventListener('click', () => { host.remove(); done(); });
+      ok.addEventListener('click', close);
       ok.focus();
     });
   }
 
-  function run(module) {
+  function run(module, returnTo) {
     return new Promise((done) => {
-      const { host, root, client } = layer(module, 46);
+      const close = (result) => { modal.close(); done(result); };
+      const { modal, root, client } = layer(module, 46, returnTo, () => close(null));
       const f = {};
       const gbPrint = group(client, 9, 10, 130, 133, message(module, 47));
       const pageRows = [['Label3', 'edHeight', 48, 22, 18], ['Label4', 'edWidth', 49, 42, 38],
@@ -156,13 +163,9 @@ const MoyoPrintDialog = (() => {
           ptrs.forEach((p) => module._free(p));
         });
       }
-      const close = (result) => { host.remove(); done(result); };
       okBtn.addEventListener('click', () => close(fieldsText()));
       ccBtn.addEventListener('click', () => close(null));
-      root.addEventListener('keydown', (event) => {
-        event.stopPropagation();
-        if (event.key === 'Escape') close(null);
-      });
+      root.addEventListener('keydown', (event) => event.stopPropagation());
 
       // FormShow: the stored options, the record's range, the method's fields enabled.
       const method = show(module.UTF8ToString(module._moyo_print_fields()));

@@ -91,12 +91,12 @@ const MoyoPrint = (() => {
     if (!viewer) return 0;
     module.moyoPrintText = text;
     if (!module._moyo_print_open(viewer)) {
-      await MoyoPrintDialog.notice(module, 30);
+      await MoyoPrintDialog.notice(module, 30, element);
       return 0;
     }
     try {
       await fontsReady();
-      const fields = await MoyoPrintDialog.run(module);
+      const fields = await MoyoPrintDialog.run(module, element);
       if (fields === null) return 0;
       const ptr = MoyoLoader.withString(module, fields);
       const count = module._moyo_print_ok(ptr);

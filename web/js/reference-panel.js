@@ -78,9 +78,13 @@ class MoyoReferencePanel {
 
   get isOpen() { return Boolean(this.frame && !this.frame.hidden); }
 
+  // Hides the panel; a focus inside it goes back to the element, as closing a
+  // window activates its owner.
   close() {
     if (!this.frame || this.frame.hidden) return;
+    const held = this.frame.contains(this.root.activeElement);
     this.frame.hidden = true;
+    if (held) this.root.host.focus({ preventScroll: true });
     this.module._moyo_reference_close(this.panel);
   }
 

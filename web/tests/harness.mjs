@@ -89,3 +89,13 @@ export function renderSample(folder, sample, move, cell, options = []) {
                { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' }, stdio: 'ignore' });
   return `data:image/png;base64,${readFileSync(out).toString('base64')}`;
 }
+
+// What has the keyboard, looked for inside shadow trees: the focused node's
+// name, id, class, text or tag, the first it has.
+export function focused(page) {
+  return page.evaluate(() => {
+    let node = document.activeElement;
+    while (node?.shadowRoot?.activeElement) node = node.shadowRoot.activeElement;
+    return node && (node.name || node.id || node.className || node.textContent || node.localName);
+  });
+}

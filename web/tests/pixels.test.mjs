@@ -73,3 +73,33 @@ test('odd and extreme stone sizes match too', async () => {
     }
   }
 });
+
+test('a narrowed font writes across the width asked, as the desktop narrows it', async () => {
+  const [natural, narrowed] = await page.evaluate(() => {
+    const m = document.querySelector('moyo-scope').module;
+    const [width, height] = [200, 60];
+    const ptr = m._malloc(width * height * 4);
+    // The width of the text as measured and as inked, at stretch percent.
+    const write = (stretch) => {
+      m.HEAPU8.fill(255, ptr, ptr + width * height * 4);
+      m.moyoText.draw(ptr, width, height, 10, 5, 'NanumGothicCoding', 40, 0, stretch, '000', 0);
+      let left = width, right = -1;
+      for (let i = 0; i < width * height; ++i) {
+        if (m.HEAPU8[ptr + i * 4] >= 128) continue;
+        left = Math.min(left, i % width);
+        right = Math.max(right, i % width);
+      }
+      return { measured: m.moyoText.extent('NanumGothicCoding', 40, 0, stretch, '000') >> 16,
+               inked: right - left + 1 };
+    };
+    const widths = [write(100), write(60)];
+    m._free(ptr);
+    return widths;
+  });
+  // Each "0" of the face is half its height wide: 20 pixels at 40, and 12 at
+  // 60 percent, the stretch the desktop gives an average width of 12. Its Qt
+  // canvas writes "000" 60 pixels wide with 56 inked, narrowed 36 with 34.
+  assert.deepEqual([natural.measured, narrowed.measured], [60, 36]);
+  assert.ok(Math.abs(natural.inked - 56) <= 1 && Math.abs(narrowed.inked - 34) <= 1,
+            `${natural.inked} and ${narrowed.inked} inked`);
+});

@@ -3,7 +3,7 @@
 // view's pages and captions for each method.
 import { after, before, beforeEach, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { samplesPage } from './harness.mjs';
+import { focused, samplesPage } from './harness.mjs';
 import { openDemo, optionName as option, versionName as version } from './print-support.mjs';
 
 let scene, page;
@@ -146,6 +146,24 @@ test('cancel prints nothing and stores nothing; OK stores the six options', asyn
   assert.deepEqual(await page.evaluate((names) => names.map((n) => localStorage.getItem(n)),
                                        ['tmargin', 'lmargin', 'gogrid', 'splitno', 'perpage', 'method'].map(option)),
                    ['300', '400', '185', '30', '1', '3']);
+});
+
+test('the dialog keeps the keyboard: Tab goes round it, Escape cancels, the element gets it back', async () => {
+  await open();
+  assert.equal(await focused(page), '인  쇄');
+  await page.keyboard.press('Tab');
+  assert.equal(await focused(page), '취  소');
+  await page.keyboard.press('Tab');
+  assert.equal(await focused(page), 'edHeight');
+  await page.keyboard.press('Shift+Tab');
+  assert.equal(await focused(page), '취  소');
+  // A press beside the dialog leaves the focus in it.
+  await page.mouse.click(3, 3);
+  assert.equal(await focused(page), '취  소');
+  await page.keyboard.press('Escape');
+  assert.equal(await page.evaluate(() => window.opened), 0);
+  assert.equal(await page.evaluate(() => document.querySelector('.moyo-print-dialog')), null);
+  assert.equal(await focused(page), 'commented');
 });
 
 test('the options are kept across a reload; another version or a wrong number is not', async () => {

@@ -6,7 +6,7 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { join } from 'node:path';
-import { program, renderSample, root, build, samplesPage } from './harness.mjs';
+import { focused, program, renderSample, root, build, samplesPage } from './harness.mjs';
 
 const sample = 'selfplay-commented-ko-fight.gib';
 const cell = 14;  // the cell size of the panel's board on a 19-line game
@@ -246,6 +246,7 @@ test('the panel is reused by the next diagram, closes, and moves by its title ba
   // ...and after closing opens again in the middle of its element.
   await click('reuse', '.ref-close');
   assert.equal((await panel('reuse')).open, false);
+  assert.equal(await focused(page), 'reuse', 'the focus goes back to the element');
   await open('reuse', a.text);
   const again = await panel('reuse');
   assert.ok(again.open);

@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { program, samplesPage } from './harness.mjs';
+import { focused, program, samplesPage } from './harness.mjs';
 
 const sample = 'selfplay-commented-ko-fight.gib';
 let scene, folder, origin, page, moves;
@@ -127,6 +127,49 @@ test('board clicks and the wheel step forward and back; the end gets its notice'
   assert.equal((await seen(e)).move, 255);
   await closeNotices(e);
   assert.deepEqual((await seen(e)).notices, []);
+});
+
+test('a notice keeps the keyboard until OK or Escape closes it, then gives it back', async () => {
+  const e = await element({ src: sample, level: '1' });
+  const edit = await part(e, 'moveEd');
+  for (const close of ['Escape', 'Enter']) {
+    await edit.fill('x');
+    await edit.press('Enter');
+    assert.equal(await focused(page), 'ok');
+    for (const key of ['Tab', 'Tab', 'Shift+Tab']) {
+      await page.keyboard.press(key);
+      assert.equal(await focused(page), 'ok', key);
+    }
+    // A press on the cover or on the element around the box changes nothing.
+    await (await part(e, 'cover')).click({ position: { x: 5, y: 5 } });
+    assert.equal(await focused(page), 'ok');
+    await e.focus();
+    await page.keyboard.press('Tab');
+    assert.equal(await focused(page), 'ok', 'from the element');
+    await page.keyboard.press(close);
+    assert.deepEqual((await seen(e)).notices, [], close);
+    assert.equal(await focused(page), 'moyo-scope', close);
+  }
+});
+
+test('click and dblclick come from the form itself, never from its controls', async () => {
+  const e = await element({ src: sample, level: '1' });
+  await e.evaluate((e) => {
+    window.fired = [];
+    for (const name of ['click', 'dblclick']) e.addEventListener(name, () => window.fired.push(name));
+  });
+  await click(e, 'navButton3');
+  await (await part(e, 'moveEd')).click();
+  await (await part(e, 'commentM')).dblclick();
+  await (await part(e, 'board')).dblclick();
+  await (await part(e, 'Image1')).click();
+  assert.deepEqual(await page.evaluate(() => window.fired), []);
+  // The panels cover the whole form; with its left side taken away, the form shows.
+  await e.evaluate((e) => { e.shadowRoot.querySelector('.leftP').hidden = true; });
+  const box = await e.boundingBox();
+  await page.mouse.dblclick(box.x + 20, box.y + 300);
+  await page.mouse.click(box.x + 20, box.y + 300, { button: 'right' });
+  assert.deepEqual(await page.evaluate(() => window.fired), ['click', 'click', 'dblclick']);
 });
 
 test('the jump edit goes to a move; anything but a positive number is refused', async () => {
