@@ -215,6 +215,10 @@ void RecordServer::AddRoutes() {
 bool RecordServer::ServeWebBundle(const std::filesystem::path& folder) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) return false;
+  // The page's names are relative to the folder, so the folder's address ends in "/".
+  server_->Get("/moyoscope/web", [](const httplib::Request&, httplib::Response& res) {
+    res.set_redirect("/moyoscope/web/", 301);
+  });
   server_->Get(R"(/moyoscope/web/(.*))",
                [folder](const httplib::Request& req, httplib::Response& res) {
                  ServeBundleFile(folder, req, res);

@@ -143,6 +143,7 @@ TEST_F(RecordServerWebBundle, ServesTheBundleWithContentTypesBrowsersRequire) {
     EXPECT_EQ(answer->get_header_value("Content-Type"), c.type) << c.path;
   }
   EXPECT_EQ(Get("/moyoscope/web/moyoscope.wasm")->body, std::string("\0asm", 4));
+  EXPECT_EQ(Get("/moyoscope/web")->get_header_value("Location"), "/moyoscope/web/");
   // Browsers offer Brotli, which the library runs at its slowest setting: they get
   // gzip, and a client offering Brotli alone gets the script as it is.
   const auto encodingFor = [&](const char* offered) {
