@@ -254,6 +254,18 @@ TEST(RecordServerValidators, HttpDatesAndTagLists) {
   EXPECT_FALSE(app::ListsEntityTag("", {"\"a\""}));
 }
 
+TEST(RecordServerFiles, ReadsWholeFilesAndNothingElse) {
+  test::TempFolder folder;
+  std::string bytes(100000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+  folder.Write("big.bin", bytes);
+  folder.Write("empty.gib", "");
+  EXPECT_EQ(app::ReadWholeFile(folder.Path() / "big.bin"), bytes);
+  EXPECT_EQ(app::ReadWholeFile(folder.Path() / "empty.gib"), "");
+  EXPECT_FALSE(app::ReadWholeFile(folder.Path() / "missing.gib"));
+  EXPECT_FALSE(app::ReadWholeFile(folder.Path()));
+}
+
 TEST(RecordServerNames, OnlyPlainFileNamesAreServable) {
   EXPECT_TRUE(app::IsServableRecordName("game.gib"));
   EXPECT_TRUE(app::IsServableRecordName("\xb1\xe2\xba\xb8.ngf"));  // Korean bytes are fine
