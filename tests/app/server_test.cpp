@@ -45,11 +45,12 @@ class RecordServerTest : public ::testing::Test {
   }
 
   test::TempFolder folder_;
+  // Declared before the server, which logs into them until it is destroyed.
+  std::mutex logMutex_;
+  std::vector<std::string> log_;
   std::unique_ptr<RecordServer> server_;
   int port_ = -1;
   CurlHttpClient client_;
-  std::mutex logMutex_;
-  std::vector<std::string> log_;
 };
 
 TEST_F(RecordServerTest, RecordScriptAnswersKnownNumbersAndSaysSoForUnknownOnes) {
