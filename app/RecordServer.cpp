@@ -52,9 +52,10 @@ bool IsBundlePath(const std::string& relative) {
 }
 
 // The library compresses text types on the way out when the request accepts
-// gzip (the pre-routing handler has taken Brotli out of it) and no range.
+// gzip (the pre-routing handler has taken Brotli out of that, and all of it
+// from a request for ranges).
 bool SentWithGzip(const httplib::Request& req, const std::string& type) {
-  return type.starts_with("text/") && req.ranges.empty() &&
+  return type.starts_with("text/") &&
          req.get_header_value("Accept-Encoding").find("gzip") != std::string::npos;
 }
 
@@ -79,7 +80,7 @@ bool RangeStillApplies(const httplib::Request& req, const FileStamp& stamp,
 }
 
 // Each file carries validators and "no-cache": a browser keeps it (Chromium
-// keeps a module's compiled code only beside a kept response) and asks each
+// keeps compiled script and module code only beside a kept response) and asks each
 // visit whether it changed, answered 304 until the next build rewrites it.
 void ServeBundleFile(const std::filesystem::path& folder, const httplib::Request& req,
                      httplib::Response& res) {
