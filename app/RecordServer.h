@@ -19,7 +19,8 @@ namespace moyo::app {
 //   /moyoscope/getgibo.php?snum=N  ->  DIR/numbered/N.ngf, or a 200 body holding
 //                                      missingRecordBody for an unknown number
 //   /dizuze/gibo/NAME              ->  DIR/NAME (404 for names with "/" or "..")
-//   /moyoscope/web/...             ->  the web viewer's bundle, when one is given
+//   /moyoscope/web/...             ->  the web viewer's bundle, when one is given, each
+//                                      file with validators for browsers to keep it
 // Requests are answered concurrently, each logged as one line.
 class RecordServer {
  public:
