@@ -1,9 +1,9 @@
 # cmake -DPICTURES=DIR -DBUNDLE=DIR -DDEMO=DIR -P Bundle.cmake: copies the board
 # pictures, the form's pictures and the demo page beside the module.
-file(GLOB board_pictures ${PICTURES}/baseb.png ${PICTURES}/bedge.png ${PICTURES}/gedge.png
-     ${PICTURES}/[bw][sm][0-9]*.png)
-# The desktop's doubled pictures for high-density screens stay out of the page.
-list(FILTER board_pictures EXCLUDE REGEX "_2x\\.png$")
+# The board's pictures go raw (see the artwork generator): the page hands them
+# to its painter as they arrive, with nothing to decode.
+file(GLOB board_pictures ${PICTURES}/baseb.rgba ${PICTURES}/bedge.rgba ${PICTURES}/gedge.rgba
+     ${PICTURES}/[bw][sm][0-9]*.rgba)
 list(LENGTH board_pictures count)
 # Wood, two edges and four pictures for each cell size from 10 to 59.
 if(NOT count EQUAL 203)

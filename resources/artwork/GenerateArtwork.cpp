@@ -1,9 +1,14 @@
 // Writes every picture of the program as a PNG into the folder given, and
-// with --sheet FILE also one contact sheet of them all to look at.
+// with --sheet FILE also one contact sheet of them all to look at. The board's
+// pictures are written raw as well (NAME.rgba: width and height as 32-bit
+// little-endian numbers, then the PNG's pixels as unpremultiplied RGBA), for
+// the web page, which hands them to its painter as they arrive.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QtEndian>
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -80,6 +85,28 @@ QImage ContactSheet(const std::vector<std::pair<std::string, QImage>>& all) {
 
 }  // namespace
 
+bool IsBoardPicture(const std::string& name) {
+  if (name == kBoardWood.name || name == kBoardEdge.name || name == kTrialEdge.name) return true;
+  const bool stone = name.size() >= 3 && (name[0] == 'b' || name[0] == 'w') &&
+                     (name[1] == 's' || name[1] == 'm') && name[2] >= '0' && name[2] <= '9';
+  return stone && !name.ends_with(kDoubleSuffix);
+}
+
+// The pixels exactly as a browser decodes the PNG, with no colour conversion.
+bool WriteRaw(const QString& png, const QString& path) {
+  const QImage rgba = QImage(png).convertToFormat(QImage::Format_RGBA8888);
+  QFile file(path);
+  if (rgba.isNull() || !file.open(QIODevice::WriteOnly)) return false;
+  const quint32 size[2] = {qToLittleEndian(quint32(rgba.width())),
+                           qToLittleEndian(quint32(rgba.height()))};
+  bool written = file.write(reinterpret_cast<const char*>(size), sizeof size) == sizeof size;
+  for (int y = 0; y < rgba.height() && written; ++y) {
+    const qint64 row = qint64(rgba.width()) * 4;
+    written = file.write(reinterpret_cast<const char*>(rgba.constScanLine(y)), row) == row;
+  }
+  return written;
+}
+
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   if (argc < 2) {
@@ -91,7 +118,8 @@ int main(int argc, char** argv) {
   const auto all = AllPictures();
   for (const auto& [name, image] : all) {
     const QString path = folder + "/" + QString::fromStdString(name) + ".png";
-    if (!image.save(path, "PNG")) {
+    const QString raw = folder + "/" + QString::fromStdString(name) + ".rgba";
+    if (!image.save(path, "PNG") || (IsBoardPicture(name) && !WriteRaw(path, raw))) {
       std::fprintf(stderr, "generate_artwork: cannot write %s\n", path.toLocal8Bit().constData());
       return 1;
     }

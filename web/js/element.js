@@ -115,14 +115,18 @@ class MoyoScopeElement extends HTMLElement {
     const [kind, url] = module.UTF8ToString(module._moyo_record_road(...args)).split('\n');
     args.forEach((p) => module._free(p));
     this.setAttribute('loading', '');
+    // The body is read as it comes, so a record that is in before the form is
+    // entered in the same task that finishes the form, before the page is drawn.
+    const download = fetch(url).then(async (answer) => {
+      if (!answer.ok) throw new Error(`${url}: ${answer.status}`);
+      return new Uint8Array(await answer.arrayBuffer());
+    });
+    download.catch(() => {});  // answered below, once the form is there
     try {
-      const response = fetch(url);
       await this.ready;
       if (!this.form) throw new Error('the viewer is gone');
       this.form.setLevel(String(level));
-      const answer = await response;
-      if (!answer.ok) throw new Error(`${url}: ${answer.status}`);
-      const body = new Uint8Array(await answer.arrayBuffer());
+      const body = await download;
       if (!this.form) throw new Error('the viewer is gone');
       const result = this.form.load(body, kind, String(level));
       // Message 7 of the table: no record of that number.

@@ -6,28 +6,26 @@ const MoyoLoader = (() => {
   const script = document.currentScript;
   const base = script ? script.src.replace(/[^/]*$/, '') : './';
   let ready = null;
-  const decoded = new Map();  // name -> Promise of ImageData, each picture fetched once
-  const added = new Map();    // name -> Promise, each picture handed over once
+  const downloaded = new Map();  // name -> Promise of { width, height, data }, each fetched once
+  const added = new Map();       // name -> Promise, each picture handed over once
 
-  async function decode(url) {
+  // A board picture as the generator wrote it raw: width and height (32-bit,
+  // little-endian), then the PNG's own RGBA pixels, with no colour management
+  // and no premultiplication, as the painter combines them bit by bit.
+  async function download(url) {
     const response = await fetch(url);
     if (!response.ok) throw new Error(`${url}: ${response.status}`);
-    // No colour management and no premultiplication: the painter combines
-    // these bytes bit by bit, as the desktop does.
-    const bitmap = await createImageBitmap(await response.blob(),
-                                           { premultiplyAlpha: 'none',
-                                             colorSpaceConversion: 'none' });
-    const canvas = document.createElement('canvas');
-    canvas.width = bitmap.width;
-    canvas.height = bitmap.height;
-    const context = canvas.getContext('2d', { willReadFrequently: true });
-    context.drawImage(bitmap, 0, 0);
-    return context.getImageData(0, 0, bitmap.width, bitmap.height);
+    const bytes = await response.arrayBuffer();
+    const header = new DataView(bytes, 0, Math.min(bytes.byteLength, 8));
+    const [width, height] = header.byteLength === 8 ? [header.getUint32(0, true), header.getUint32(4, true)]
+                                                     : [0, 0];
+    if (bytes.byteLength !== 8 + width * height * 4) throw new Error(`${url}: not a picture`);
+    return { width, height, data: new Uint8Array(bytes, 8) };
   }
 
   function fetchPicture(name) {
-    if (!decoded.has(name)) decoded.set(name, decode(`${base}artwork/${name}.png`));
-    return decoded.get(name);
+    if (!downloaded.has(name)) downloaded.set(name, download(`${base}artwork/${name}.rgba`));
+    return downloaded.get(name);
   }
 
   function addPicture(module, name) {

@@ -17,10 +17,10 @@ const sum = (files) => files.reduce((total, file) => total + gz(file), 0);
 const script = gz('moyoscope.js');
 const module = gz('moyoscope.wasm');
 const boardPictures = ['baseb', 'bedge', 'gedge', 'bs26', 'ws26', 'bm26', 'wm26']
-  .map((name) => `artwork/${name}.png`);
+  .map((name) => `artwork/${name}.rgba`);
 // The form's faces, strip, title and wallpaper: every picture not of the board.
 const formPictures = readdirSync(join(bundle, 'artwork'))
-  .filter((name) => !/^([bw][sm]\d+|baseb|bedge|gedge)\.png$/.test(name))
+  .filter((name) => name.endsWith('.png'))
   .map((name) => `artwork/${name}`);
 const allPictures = readdirSync(join(bundle, 'artwork')).map((name) => `artwork/${name}`);
 const fonts = readdirSync(join(bundle, 'fonts')).map((name) => `fonts/${name}`);
