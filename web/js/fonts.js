@@ -4,7 +4,9 @@
 // draws the same numbers again and again.
 const MoyoFonts = (() => {
   // The painters' faces, small cuts holding what the board writes, under names
-  // of their own; the page's text gets the Korean faces whole, on first use.
+  // of their own; the page's text gets the Korean faces in slices by character
+  // (MoyoPageSlices, generated with the fonts), and the browser fetches a slice
+  // only when text on the page uses a character of its unicode-range.
   const boardFiles = {
     'Liberation Serif': 'LiberationSerif-Regular.woff2',
     'Liberation Sans': 'LiberationSans-Regular.woff2',
@@ -12,8 +14,7 @@ const MoyoFonts = (() => {
     'NanumGothic': 'NanumGothic-board.woff2',
     'NanumGothicCoding': 'NanumGothicCoding-board.woff2',
   };
-  const pageFiles = { 'NanumGothic': 'NanumGothic.woff2',
-                      'NanumGothicCoding': 'NanumGothicCoding.woff2' };
+  const pageFamilies = ['NanumGothic', 'NanumGothicCoding'];
   const bold = { 'DejaVu Sans Condensed': true };
   const kBold = 1, kItalic = 2;
   const boardName = (family) => `moyo ${family}`;
@@ -23,11 +24,37 @@ const MoyoFonts = (() => {
   let boardFacesIn = false;
   let drewEarly = false;
 
+  // A slice's runs of characters (each the gap before it and its length, in
+  // base 36) as a unicode-range.
+  function unicodeRange(runs) {
+    const numbers = runs.split(' ').map((n) => parseInt(n, 36));
+    const ranges = [];
+    for (let i = 0, next = 0; i < numbers.length; i += 2) {
+      const first = next + numbers[i];
+      next = first + numbers[i + 1];
+      ranges.push(`U+${first.toString(16)}-${(next - 1).toString(16)}`);
+    }
+    return ranges.join(',');
+  }
+
+  const pageFaces = [];
+  // Every slice of the page faces, loaded; printing measures its text before
+  // it is shown, so the glyphs must be in place first.
+  function loadPageFaces() {
+    return Promise.all(pageFaces.map((face) => face.load()));
+  }
+
   // Registers every face and waits until the board's are in (or failed, when
   // the stand-ins stay); true when a painter used text before that.
   async function load(base) {
-    for (const [family, file] of Object.entries(pageFiles)) {
-      document.fonts.add(new FontFace(family, `url(${base}fonts/${file})`));
+    for (const [slice, runs] of Object.entries(MoyoPageSlices)) {
+      const range = unicodeRange(runs);
+      for (const family of pageFamilies) {
+        const face = new FontFace(family, `url(${base}fonts/${family}-${slice}.woff2)`,
+                                  { unicodeRange: range });
+        document.fonts.add(face);
+        pageFaces.push(face);
+      }
     }
     await Promise.allSettled(Object.entries(boardFiles).map(([family, file]) => {
       const face = new FontFace(boardName(family), `url(${base}fonts/${file})`,
@@ -138,5 +165,5 @@ const MoyoFonts = (() => {
     };
   }
 
-  return { load, painterFor };
+  return { load, loadPageFaces, painterFor };
 })();

@@ -27,9 +27,12 @@ const MoyoPrint = (() => {
       // Move numbers are bold digits, drawn in the face's own bold cut.
       document.fonts.add(new FontFace('NanumGothicCoding', `url(${base}NanumGothicCoding-Bold-digits.woff2)`,
                                       { weight: 'bold', unicodeRange: 'U+30-39' }));
-      fonts = Promise.all([...['NanumGothicCoding', 'NanumGothic', ...Object.keys(latinFiles)]
-        .map((family) => document.fonts.load(`12px '${family}'`, 'A가0')),
-                           document.fonts.load("bold 12px 'NanumGothicCoding'", '0')]);
+      // Every slice of the Korean faces: a page's texts are measured before
+      // they are shown, when no slice they need would have been fetched yet.
+      fonts = Promise.all([...Object.keys(latinFiles)
+        .map((family) => document.fonts.load(`12px '${family}'`, 'A0')),
+                           document.fonts.load("bold 12px 'NanumGothicCoding'", '0'),
+                           MoyoFonts.loadPageFaces()]);
     }
     return fonts;
   }

@@ -1,7 +1,8 @@
 // Writes the CP949 to Unicode table of the web build as C++ source, asking
 // glibc's iconv for every two-byte code, so the web module converts exactly as
-// the desktop program does; and, as UTF-8 text, the KS X 1001 characters other
-// than Hanja, which the served fonts keep. Usage: GenerateCp949Table OUT.cpp CHARS.txt
+// the desktop program does; and, as UTF-8 text, the KS X 1001 Hangul syllables
+// and the KS X 1001 symbols (Hanja aside), which the page's fonts are sliced by.
+// Usage: GenerateCp949Table OUT.cpp HANGUL.txt SYMBOLS.txt
 
 #include <iconv.h>
 
@@ -30,10 +31,17 @@ std::uint32_t Decode(iconv_t cd, const char* bytes, std::size_t length) {
          static_cast<std::uint32_t>(out[2]) << 8 | out[3];
 }
 
-// KS X 1001, the Wansung set inside CP949, has both bytes from 0xA1; its
-// Hanja occupy leads 0xCA to 0xFD.
-bool IsKsNonHanja(int lead, int trail) {
-  return lead >= 0xA1 && trail >= 0xA1 && (lead < 0xCA || lead > 0xFD);
+// KS X 1001, the Wansung set inside CP949, has both bytes from 0xA1: symbols
+// and jamo under lead 0xB0, the 2,350 common Hangul syllables from 0xB0 to
+// 0xC8, Hanja from 0xCA to 0xFD.
+bool IsKs(int lead, int trail) {
+  return lead >= 0xA1 && trail >= 0xA1;
+}
+bool IsKsHangul(int lead, int trail) {
+  return IsKs(lead, trail) && lead >= 0xB0 && lead <= 0xC8;
+}
+bool IsKsSymbol(int lead, int trail) {
+  return IsKs(lead, trail) && (lead < 0xB0 || lead == 0xC9 || lead > 0xFD);
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
@@ -59,8 +67,8 @@ bool Write(const char* path, const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: GenerateCp949Table OUT.cpp CHARS.txt\n", stderr);
+  if (argc != 4) {
+    std::fputs("usage: GenerateCp949Table OUT.cpp HANGUL.txt SYMBOLS.txt\n", stderr);
     return 2;
   }
   iconv_t cd = iconv_open("UTF-32BE", "CP949");
@@ -73,7 +81,8 @@ int main(int argc, char** argv) {
       "#include \"web/Cp949Layout.h\"\n\n"
       "namespace moyo::web {\n\n"
       "const std::uint16_t kCp949DoubleByte[kCp949LeadCount * kCp949TrailCount] = {\n";
-  std::string characters;
+  std::string hangul;
+  std::string symbols;
   int mapped = 0;
   for (int lead = kCp949FirstLead; lead <= kCp949LastLead; ++lead) {
     for (int trail = kCp949FirstTrail; trail <= kCp949LastTrail; ++trail) {
@@ -82,7 +91,8 @@ int main(int argc, char** argv) {
       // Every CP949 character lies in the Basic Multilingual Plane.
       if (code > 0xFFFF) code = 0;
       if (code != 0) ++mapped;
-      if (code != 0 && IsKsNonHanja(lead, trail)) AppendUtf8(characters, code);
+      if (code != 0 && IsKsHangul(lead, trail)) AppendUtf8(hangul, code);
+      if (code != 0 && IsKsSymbol(lead, trail)) AppendUtf8(symbols, code);
       text += std::to_string(code);
       text += trail == kCp949LastTrail ? ",\n" : ",";
     }
@@ -94,5 +104,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "GenerateCp949Table: only %d codes mapped\n", mapped);
     return 1;
   }
-  return Write(argv[1], text) && Write(argv[2], characters) ? 0 : 1;
+  // Each of the 2,350 syllables takes three bytes of UTF-8.
+  if (hangul.size() != 2350 * 3) {
+    std::fprintf(stderr, "GenerateCp949Table: %zu KS X 1001 syllables\n", hangul.size() / 3);
+    return 1;
+  }
+  return Write(argv[1], text) && Write(argv[2], hangul) && Write(argv[3], symbols) ? 0 : 1;
 }

@@ -30,7 +30,7 @@ console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 board 
             `${kb(sum(formPictures))}`);
 const element = script + module + sum(boardPictures) + sum(formPictures);
 console.log(`fonts ${kb(sum(fonts))} (${fonts.map((f) => `${f.slice(6)} ${kb(gz(f))}`).join(', ')})`);
-console.log(`element without fonts ${kb(element)}, with fonts ${kb(element + sum(fonts))}`);
+console.log(`element without fonts ${kb(element)}, with every font ${kb(element + sum(fonts))}`);
 
 const page = `<!DOCTYPE html><meta charset="utf-8"><script src="moyoscope.js"></script>
 <script>
@@ -51,6 +51,7 @@ const server = await serve(join(root, 'samples'), web);
 const chromium = await browser();
 try {
   const tab = await chromium.context.newPage();
+  let fetched = null;
   for (const visit of ['first visit', 'second visit (cached)']) {
     await tab.goto(`${server.origin}/moyoscope/web/measure.html`);
     await tab.waitForFunction(() => window.figures.painted);
@@ -62,7 +63,15 @@ try {
     const transferred = f.sizes.reduce((sum, size) => sum + size, 0);
     console.log(`${visit}: DOMContentLoaded to the first move painted ${(f.painted - f.ready).toFixed(1)} ms, ` +
                 `${f.sizes.length} requests, ${kb(transferred)} transferred`);
+    if (fetched) continue;
+    // The fonts the page's texts (form, record information, commentary) made it fetch.
+    await tab.evaluate(() => document.fonts.ready);
+    fetched = await tab.evaluate(() => performance.getEntriesByType('resource')
+      .map((entry) => new URL(entry.name).pathname).filter((path) => path.includes('/fonts/'))
+      .map((path) => `fonts/${path.slice(path.lastIndexOf('/') + 1)}`));
   }
+  console.log(`fonts fetched ${kb(sum(fetched))} (${fetched.map((f) => f.slice(6)).join(', ')}); ` +
+              `element with them ${kb(element + sum(fetched))}`);
   const step = await tab.evaluate(() => {
     const e = document.querySelector('moyo-scope');
     const rounds = 5;
