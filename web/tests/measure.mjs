@@ -51,8 +51,15 @@ const server = await serve(join(root, 'samples'), web);
 const chromium = await browser();
 try {
   const tab = await chromium.context.newPage();
+  const cdp = await chromium.context.newCDPSession(tab);
   let fetched = null;
-  for (const visit of ['first visit', 'second visit (cached)']) {
+  // A new visitor with the browser just started, one whose browser was already
+  // running (its cache emptied), and one coming back.
+  const visits = [['first visit, browser just started', null],
+                  ['first visit, browser running', () => cdp.send('Network.clearBrowserCache')],
+                  ['second visit (cached)', null]];
+  for (const [visit, prepare] of visits) {
+    if (prepare) await prepare();
     await tab.goto(`${server.origin}/moyoscope/web/measure.html`);
     await tab.waitForFunction(() => window.figures.painted);
     // A copy revalidated with a 304 counts only its headers.
