@@ -44,12 +44,16 @@ class ViewCommand : public ::testing::Test {
     const std::string address = "127.0.0.1:" + std::to_string(port_);
     setenv("MOYOSCOPE_RECORD_SERVER", address.c_str(), 1);
     setenv("MOYOSCOPE_WEB_SERVER", address.c_str(), 1);
+    // Without a runtime folder Qt warns on standard error; a caller may have none.
+    std::filesystem::permissions(runtime_.Path(), std::filesystem::perms::owner_all);
+    setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 0);
   }
   void TearDown() override { server_->Stop(); }
 
   test::TempFolder records_;
   test::TempFolder config_;
   test::TempFolder output_;
+  test::TempFolder runtime_;
   std::unique_ptr<app::RecordServer> server_;
   int port_ = -1;
 };
