@@ -103,7 +103,7 @@ class MoyoForm {
     c.sideP = this.div(c.leftP, 'panel colour', null, 'sideP');
     c.buttonP = this.div(c.leftP, 'panel colour', null, 'buttonP');
     c.functionP = this.div(c.buttonP, 'panel', null, 'functionP');
-    c.functionP.style.backgroundImage = `url(${MoyoLoader.base}artwork/wallpaper.png)`;
+    this.showPicture(c.functionP, 'wallpaper');
     const word = B.WordButton;
     c.testBtn = this.button(c.functionP, word, 'test', 'testBtn', () => this.run('trial', 1));
     c.testEndBtn = this.button(c.functionP, word, 'testend', 'testEndBtn', () => this.run('trial', 0));
@@ -151,8 +151,15 @@ class MoyoForm {
 
   picture(parent, box, name, className) {
     const element = this.div(parent, `picture ${className}`, box);
-    element.style.backgroundImage = `url(${MoyoLoader.base}artwork/${name}.png)`;
+    this.showPicture(element, name);
     return element;
+  }
+
+  // The form's picture `name` as the element's background, once the pictures are in.
+  showPicture(element, name) {
+    MoyoLoader.formPictures().then((addresses) => {
+      element.style.backgroundImage = `url(${addresses.get(name)})`;
+    }, () => {});
   }
 
   input(parent, box, className, type) {
@@ -181,8 +188,8 @@ class MoyoForm {
   }
 
   setFace(element, face) {
-    element.style.backgroundImage = `url(${MoyoLoader.base}artwork/${face}.png)`;
-    const [width, height] = MoyoPictureSizes[face];
+    this.showPicture(element, face);
+    const [, , width, height] = MoyoFormPictures[face];
     const frame = width / 4;
     const left = Math.trunc((parseInt(element.style.width, 10) - frame) / 2);
     const top = Math.trunc((parseInt(element.style.height, 10) - height) / 2);

@@ -42,6 +42,21 @@ const MoyoLoader = (() => {
     return added.get(name);
   }
 
+  // The form's pictures, downloaded together in one pack (MoyoFormPictures
+  // says where each lies), each then an address of its own for the form's styles.
+  let formPack = null;
+  function formPictures() {
+    formPack ??= fetch(`${base}artwork/form.pack`).then(async (response) => {
+      if (!response.ok) throw new Error(`form.pack: ${response.status}`);
+      const bytes = await response.arrayBuffer();
+      return new Map(Object.entries(MoyoFormPictures).map(([name, [offset, length]]) => {
+        const png = new Blob([new Uint8Array(bytes, offset, length)], { type: 'image/png' });
+        return [name, URL.createObjectURL(png)];
+      }));
+    });
+    return formPack;
+  }
+
   // A NUL-terminated UTF-8 copy of text in the module's memory; the caller frees it.
   function withString(module, text) {
     const length = module.lengthBytesUTF8(text) + 1;
@@ -139,6 +154,7 @@ const MoyoLoader = (() => {
   function prefetch(cell) {
     module();
     boardPictures(cell).forEach(fetchPicture);
+    formPictures();
   }
 
   // Resolves once the module holds every picture of a board of that cell size.
@@ -146,5 +162,5 @@ const MoyoLoader = (() => {
     return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
   }
 
-  return { runtime, module, prefetch, pictures, playStone, withString, base };
+  return { runtime, module, prefetch, pictures, formPictures, playStone, withString, base };
 })();

@@ -18,16 +18,13 @@ const script = gz('moyoscope.js');
 const module = gz('moyoscope.wasm');
 const boardPictures = ['baseb', 'bedge', 'gedge', 'bs26', 'ws26', 'bm26', 'wm26']
   .map((name) => `artwork/${name}.rgba`);
-// The form's faces, strip, title and wallpaper: every picture not of the board.
-const formPictures = readdirSync(join(bundle, 'artwork'))
-  .filter((name) => name.endsWith('.png'))
-  .map((name) => `artwork/${name}`);
+// The form's faces, strip, title and wallpaper, in one pack.
+const formPictures = ['artwork/form.pack'];
 const allPictures = readdirSync(join(bundle, 'artwork')).map((name) => `artwork/${name}`);
 const fonts = readdirSync(join(bundle, 'fonts')).map((name) => `fonts/${name}`);
 console.log(`script ${kb(script)}, module ${kb(module)}`);
 console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 board pictures ` +
-            `${kb(sum(allPictures) - sum(formPictures))}, the form's ${formPictures.length} pictures ` +
-            `${kb(sum(formPictures))}`);
+            `${kb(sum(allPictures) - sum(formPictures))}, the form's pictures ${kb(sum(formPictures))}`);
 const element = script + module + sum(boardPictures) + sum(formPictures);
 console.log(`fonts ${kb(sum(fonts))} (${fonts.map((f) => `${f.slice(6)} ${kb(gz(f))}`).join(', ')})`);
 console.log(`element without fonts ${kb(element)}, with every font ${kb(element + sum(fonts))}`);
