@@ -11,6 +11,22 @@ if(NOT count EQUAL 203)
                       "build the native tree's artwork first")
 endif()
 file(MAKE_DIRECTORY ${BUNDLE}/artwork)
+# A board's pictures travel in two packs, the raw pictures one after another:
+# board.pack (the wood and the edges) and stonesN.pack (the four stone
+# pictures of cell size N).
+function(moyo_pack name)
+  list(TRANSFORM ARGN PREPEND ${PICTURES}/)
+  list(TRANSFORM ARGN APPEND .rgba)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${ARGN}
+                  OUTPUT_FILE ${BUNDLE}/artwork/${name}.pack RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "cannot write ${BUNDLE}/artwork/${name}.pack")
+  endif()
+endfunction()
+moyo_pack(board baseb bedge gedge)
+foreach(cell RANGE 10 59)
+  moyo_pack(stones${cell} bs${cell} ws${cell} bm${cell} wm${cell})
+endforeach()
 # The form's pictures travel together, in the pack FormPicturePack.cmake made.
-file(COPY ${board_pictures} ${FORM_PACK} DESTINATION ${BUNDLE}/artwork)
+file(COPY ${FORM_PACK} DESTINATION ${BUNDLE}/artwork)
 file(COPY ${DEMO}/ DESTINATION ${BUNDLE})

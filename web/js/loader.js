@@ -6,40 +6,51 @@ const MoyoLoader = (() => {
   const script = document.currentScript;
   const base = script ? script.src.replace(/[^/]*$/, '') : './';
   let ready = null;
-  const downloaded = new Map();  // name -> Promise of { width, height, data }, each fetched once
-  const added = new Map();       // name -> Promise, each picture handed over once
+  const downloaded = new Map();  // pack -> Promise of Map(name -> { width, height, data })
+  const added = new Map();       // pack -> Promise, each pack handed over once
 
-  // A board picture as the generator wrote it raw: width and height (32-bit,
-  // little-endian), then the PNG's own RGBA pixels, with no colour management
-  // and no premultiplication, as the painter combines them bit by bit.
-  async function download(url) {
+  // A pack of raw board pictures, one after another as the generator wrote
+  // them: width and height (32-bit, little-endian), then the PNG's own RGBA
+  // pixels, with no colour management and no premultiplication, as the
+  // painter combines them bit by bit. names says what the pack holds, in order.
+  async function download(url, names) {
     const response = await fetch(url);
     if (!response.ok) throw new Error(`${url}: ${response.status}`);
     const bytes = await response.arrayBuffer();
-    const header = new DataView(bytes, 0, Math.min(bytes.byteLength, 8));
-    const [width, height] = header.byteLength === 8 ? [header.getUint32(0, true), header.getUint32(4, true)]
-                                                     : [0, 0];
-    if (bytes.byteLength !== 8 + width * height * 4) throw new Error(`${url}: not a picture`);
-    return { width, height, data: new Uint8Array(bytes, 8) };
+    const pictures = new Map();
+    let at = 0;
+    for (const name of names) {
+      const header = new DataView(bytes, at, Math.min(bytes.byteLength - at, 8));
+      const [width, height] = header.byteLength === 8
+        ? [header.getUint32(0, true), header.getUint32(4, true)] : [0, 0];
+      const length = width * height * 4;
+      if (header.byteLength < 8 || bytes.byteLength - at - 8 < length) break;
+      pictures.set(name, { width, height, data: new Uint8Array(bytes, at + 8, length) });
+      at += 8 + length;
+    }
+    if (pictures.size !== names.length || at !== bytes.byteLength) {
+      throw new Error(`${url}: not the pictures ${names.join(', ')}`);
+    }
+    return pictures;
   }
 
-  function fetchPicture(name) {
-    if (!downloaded.has(name)) downloaded.set(name, download(`${base}artwork/${name}.rgba`));
-    return downloaded.get(name);
+  function fetchPack([pack, names]) {
+    if (!downloaded.has(pack)) downloaded.set(pack, download(`${base}artwork/${pack}.pack`, names));
+    return downloaded.get(pack);
   }
 
-  function addPicture(module, name) {
-    if (!added.has(name)) {
-      added.set(name, fetchPicture(name).then((image) => {
+  function addPack(module, pack) {
+    if (!added.has(pack[0])) {
+      added.set(pack[0], fetchPack(pack).then((pictures) => pictures.forEach((image, name) => {
         const ptr = module._malloc(image.data.length);
         module.HEAPU8.set(image.data, ptr);
         const namePtr = withString(module, name);
         module._moyo_artwork_add(namePtr, image.width, image.height, ptr);
         module._free(namePtr);
         module._free(ptr);
-      }));
+      })));
     }
-    return added.get(name);
+    return added.get(pack[0]);
   }
 
   // The form's pictures, downloaded together in one pack (MoyoFormPictures
@@ -65,11 +76,13 @@ const MoyoLoader = (() => {
     return ptr;
   }
 
-  // The pictures of a board of that cell size: wood, edges and, for 10 to 59
-  // pixels, the four stone pictures (other sizes draw circles).
-  function boardPictures(cell) {
-    const stones = cell >= 10 && cell <= 59 ? ['bs', 'ws', 'bm', 'wm'].map((k) => k + cell) : [];
-    return ['baseb', 'bedge', 'gedge', ...stones];
+  // The packs of pictures a board of that cell size needs, each its name and
+  // what it holds: the wood and edges, and for 10 to 59 pixels the four stone
+  // pictures (other sizes draw circles).
+  function boardPacks(cell) {
+    const packs = [['board', ['baseb', 'bedge', 'gedge']]];
+    if (cell >= 10 && cell <= 59) packs.push([`stones${cell}`, ['bs', 'ws', 'bm', 'wm'].map((k) => k + cell)]);
+    return packs;
   }
 
   let instantiated = null;
@@ -153,13 +166,13 @@ const MoyoLoader = (() => {
   // Starts downloading what a board of that cell size needs.
   function prefetch(cell) {
     module();
-    boardPictures(cell).forEach(fetchPicture);
+    boardPacks(cell).forEach(fetchPack);
     formPictures();
   }
 
   // Resolves once the module holds every picture of a board of that cell size.
   function pictures(instance, cell) {
-    return Promise.all(boardPictures(cell).map((name) => addPicture(instance, name)));
+    return Promise.all(boardPacks(cell).map((pack) => addPack(instance, pack)));
   }
 
   return { runtime, module, prefetch, pictures, formPictures, playStone, withString, base };

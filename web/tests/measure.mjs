@@ -16,14 +16,13 @@ const sum = (files) => files.reduce((total, file) => total + gz(file), 0);
 
 const script = gz('moyoscope.js');
 const module = gz('moyoscope.wasm');
-const boardPictures = ['baseb', 'bedge', 'gedge', 'bs26', 'ws26', 'bm26', 'wm26']
-  .map((name) => `artwork/${name}.rgba`);
+const boardPictures = ['artwork/board.pack', 'artwork/stones26.pack'];
 // The form's faces, strip, title and wallpaper, in one pack.
 const formPictures = ['artwork/form.pack'];
 const allPictures = readdirSync(join(bundle, 'artwork')).map((name) => `artwork/${name}`);
 const fonts = readdirSync(join(bundle, 'fonts')).map((name) => `fonts/${name}`);
 console.log(`script ${kb(script)}, module ${kb(module)}`);
-console.log(`artwork for one cell size ${kb(sum(boardPictures))}, all 203 board pictures ` +
+console.log(`artwork for one cell size ${kb(sum(boardPictures))}, every cell size's board pictures ` +
             `${kb(sum(allPictures) - sum(formPictures))}, the form's pictures ${kb(sum(formPictures))}`);
 const element = script + module + sum(boardPictures) + sum(formPictures);
 console.log(`fonts ${kb(sum(fonts))} (${fonts.map((f) => `${f.slice(6)} ${kb(gz(f))}`).join(', ')})`);
