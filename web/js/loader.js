@@ -98,9 +98,12 @@ const MoyoLoader = (() => {
         loaded = instance;
         return instance;
       });
-      // Boards that wrote text before their faces came are drawn again with them.
+      // Boards that wrote text before their faces came are drawn again with
+      // them once the page is idle: a record being entered comes first.
       Promise.all([instantiated, fonts]).then(([instance, drewEarly]) => {
-        if (drewEarly) instance.moyoForms.forEach((form) => form.refitText());
+        if (!drewEarly) return;
+        requestIdleCallback(() => instance.moyoForms.forEach((form) => form.refitText()),
+                            { timeout: 500 });
       });
     }
     return instantiated;
