@@ -102,8 +102,8 @@ const MoyoLoader = (() => {
       // them once the page is idle: a record being entered comes first.
       Promise.all([instantiated, fonts]).then(([instance, drewEarly]) => {
         if (!drewEarly) return;
-        requestIdleCallback(() => instance.moyoForms.forEach((form) => form.refitText()),
-                            { timeout: 500 });
+        const whenIdle = window.requestIdleCallback ?? ((task) => setTimeout(task, 50));
+        whenIdle(() => instance.moyoForms.forEach((form) => form.refitText()), { timeout: 500 });
       });
     }
     return instantiated;
