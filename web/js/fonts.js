@@ -7,12 +7,14 @@ const MoyoFonts = (() => {
   // of their own; the page's text gets the Korean faces in slices by character
   // (MoyoPageSlices, generated with the fonts), and the browser fetches a slice
   // only when text on the page uses a character of its unicode-range.
-  const boardFiles = {
-    'Liberation Serif': 'LiberationSerif-Regular.woff2',
-    'Liberation Sans': 'LiberationSans-Regular.woff2',
-    'DejaVu Sans Condensed': 'DejaVuSansCondensed-Bold.woff2',
-    'NanumGothic': 'NanumGothic-board.woff2',
-    'NanumGothicCoding': 'NanumGothicCoding-board.woff2',
+  // The board's faces come in one download, fonts/board.pack (MoyoBoardFonts
+  // says where each lies in it).
+  const boardParts = {
+    'Liberation Serif': 'LiberationSerif-Regular',
+    'Liberation Sans': 'LiberationSans-Regular',
+    'DejaVu Sans Condensed': 'DejaVuSansCondensed-Bold',
+    'NanumGothic': 'NanumGothic',
+    'NanumGothicCoding': 'NanumGothicCoding',
   };
   const pageFamilies = ['NanumGothic', 'NanumGothicCoding'];
   const bold = { 'DejaVu Sans Condensed': true };
@@ -44,6 +46,18 @@ const MoyoFonts = (() => {
     return Promise.all(pageFaces.map((face) => face.load()));
   }
 
+  // The bytes of one of the board's faces (a key of MoyoBoardFonts), from the
+  // pack fetched once.
+  let boardPack = null;
+  async function boardFace(base, part) {
+    boardPack ??= fetch(`${base}fonts/board.pack`).then((response) => {
+      if (!response.ok) throw new Error(`board.pack: ${response.status}`);
+      return response.arrayBuffer();
+    });
+    const [offset, length] = MoyoBoardFonts[part];
+    return (await boardPack).slice(offset, offset + length);
+  }
+
   // Registers every face and waits until the board's are in (or failed, when
   // the stand-ins stay); true when a painter used text before that.
   async function load(base) {
@@ -56,8 +70,8 @@ const MoyoFonts = (() => {
         pageFaces.push(face);
       }
     }
-    await Promise.allSettled(Object.entries(boardFiles).map(([family, file]) => {
-      const face = new FontFace(boardName(family), `url(${base}fonts/${file})`,
+    await Promise.allSettled(Object.entries(boardParts).map(async ([family, part]) => {
+      const face = new FontFace(boardName(family), await boardFace(base, part),
                                 { weight: bold[family] ? 'bold' : 'normal' });
       document.fonts.add(face);
       return face.load();
@@ -165,5 +179,5 @@ const MoyoFonts = (() => {
     };
   }
 
-  return { load, loadPageFaces, painterFor };
+  return { load, loadPageFaces, boardFace, painterFor };
 })();

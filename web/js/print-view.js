@@ -6,8 +6,8 @@
 const MoyoPrint = (() => {
   // The faces the printed pages ask for, each falling back on NanumGothic for
   // Korean text as the desktop's do. The Latin faces reuse the board's cuts.
-  const latinFiles = { 'Liberation Serif': 'LiberationSerif-Regular.woff2',
-                       'Liberation Sans': 'LiberationSans-Regular.woff2' };
+  const latinFaces = { 'Liberation Serif': 'LiberationSerif-Regular',
+                       'Liberation Sans': 'LiberationSans-Regular' };
   const kBold = 1, kItalic = 2;
   let fonts = null;
 
@@ -20,18 +20,19 @@ const MoyoPrint = (() => {
   // the pages use, so measuring and drawing see the same glyphs.
   function fontsReady() {
     if (!fonts) {
-      const base = `${MoyoLoader.base}fonts/`;
-      for (const [family, file] of Object.entries(latinFiles)) {
-        document.fonts.add(new FontFace(family, `url(${base}${file})`));
-      }
+      const base = MoyoLoader.base;
+      const latin = Object.entries(latinFaces).map(async ([family, part]) => {
+        const face = new FontFace(family, await MoyoFonts.boardFace(base, part));
+        document.fonts.add(face);
+        return face.load();
+      });
       // Move numbers are bold digits, drawn in the face's own bold cut.
-      document.fonts.add(new FontFace('NanumGothicCoding', `url(${base}NanumGothicCoding-Bold-digits.woff2)`,
+      document.fonts.add(new FontFace('NanumGothicCoding',
+                                      `url(${base}fonts/NanumGothicCoding-Bold-digits.woff2)`,
                                       { weight: 'bold', unicodeRange: 'U+30-39' }));
       // Every slice of the Korean faces: a page's texts are measured before
       // they are shown, when no slice they need would have been fetched yet.
-      fonts = Promise.all([...Object.keys(latinFiles)
-        .map((family) => document.fonts.load(`12px '${family}'`, 'A0')),
-                           document.fonts.load("bold 12px 'NanumGothicCoding'", '0'),
+      fonts = Promise.all([...latin, document.fonts.load("bold 12px 'NanumGothicCoding'", '0'),
                            MoyoFonts.loadPageFaces()]);
     }
     return fonts;

@@ -34,9 +34,11 @@ test('the demo page fetches the board faces and only the slices its texts use', 
   assert.ok(slices.includes('NanumGothicCoding-text.woff2'), fetched.join(' '));
   assert.ok(slices.some((name) => name.includes('-common.')), fetched.join(' '));
   assert.ok(!slices.some((name) => /-(symbols|rare)\./.test(name)), fetched.join(' '));
-  for (const face of ['LiberationSerif-Regular', 'NanumGothic-board', 'NanumGothicCoding-board']) {
-    assert.ok(fetched.includes(`${face}.woff2`), face);
-  }
+  // The board's faces, all in one pack.
+  assert.ok(fetched.includes('board.pack'), fetched.join(' '));
+  const board = await page.evaluate(() => [...document.fonts]
+    .filter((face) => face.family.startsWith('moyo ') && face.status === 'loaded').length);
+  assert.equal(board, 5);
   // No face is fetched twice, nor the whole faces of old.
   assert.equal(new Set(fetched).size, fetched.length);
   assert.ok(!fetched.includes('NanumGothic.woff2'));
