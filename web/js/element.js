@@ -20,6 +20,7 @@ class MoyoScopeElement extends HTMLElement {
     this.root.innerHTML = `<style>${MoyoScopeElement.style}${MoyoReferencePanel.style}</style>`;
     this.form = null;
     this.ready = null;
+    this.arriving = null;  // settles when the latest record download is in or failed
     this.root.addEventListener('keypress', (event) => event.stopPropagation());
     this.addEventListener('keydown', (event) => this.key(event));
     for (const name of ['click', 'dblclick']) this.addEventListener(name, (event) => this.formClick(event));
@@ -44,6 +45,10 @@ class MoyoScopeElement extends HTMLElement {
     this.ready = this.ready || MoyoLoader.runtime().then(async (module) => {
       // The session takes its wood and edges when it is made.
       await MoyoLoader.pictures(module, 0);
+      // The record asked for with the element is usually in moments after the
+      // module: the form waits for it a little, so the page draws the form once
+      // with the game on it rather than an empty board first.
+      await Promise.race([this.arriving, new Promise((done) => setTimeout(done, 100))]);
       // Asked before the form is there, the size takes laying out the page only.
       const size = this.formSize();
       this.form = new MoyoForm(module, this.root, this);
@@ -121,7 +126,7 @@ class MoyoScopeElement extends HTMLElement {
       if (!answer.ok) throw new Error(`${url}: ${answer.status}`);
       return new Uint8Array(await answer.arrayBuffer());
     });
-    download.catch(() => {});  // answered below, once the form is there
+    this.arriving = download.then(() => {}, () => {});  // answered below, once the form is there
     try {
       await this.ready;
       if (!this.form) throw new Error('the viewer is gone');

@@ -6,6 +6,7 @@ import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
+import { createServer } from 'node:net';
 import { join } from 'node:path';
 import { focused, program, samplesPage } from './harness.mjs';
 
@@ -379,6 +380,30 @@ test('a failed load rejects and leaves the element as it was', async () => {
     }
   }, sample);
   assert.equal(configured, 'rejected');
+
+  // A server that takes the request and never answers: the form is built all
+  // the same, showing the record as still coming.
+  const sockets = [];
+  const silent = createServer((socket) => sockets.push(socket));
+  await new Promise((done) => silent.listen(0, '127.0.0.1', done));
+  try {
+    const waiting = await page.evaluate(async (server) => {
+      const e = document.createElement('moyo-scope');
+      e.setAttribute('web-server', server);
+      e.setAttribute('src', 'never.gib');
+      const created = new Promise((done) => e.addEventListener('create', () => done(true), { once: true }));
+      document.body.append(e);
+      // Bounded, so a form that waits for the record forever fails rather than hangs.
+      const built = await Promise.race([created, new Promise((done) => setTimeout(done, 10000, false))]);
+      const state = { built, loading: e.hasAttribute('loading'), last: e.lastMove };
+      e.remove();
+      return state;
+    }, `127.0.0.1:${silent.address().port}`);
+    assert.deepEqual(waiting, { built: true, loading: true, last: 0 });
+  } finally {
+    sockets.forEach((socket) => socket.destroy());
+    silent.close();
+  }
 });
 
 test('goQNA offers the game up to the move shown as qna.NGF, as the desktop writes it', async () => {
