@@ -31,6 +31,12 @@ const char* Hand(std::string text) {
   return Kept().c_str();
 }
 
+// Bytes that may hold NULs: their length goes to *length.
+const char* HandBytes(std::string bytes, int* length) {
+  *length = static_cast<int>(bytes.size());
+  return Hand(std::move(bytes));
+}
+
 const char* HandCp949(const std::string& cp949) {
   return Hand(moyo::platform::Cp949ToUtf8(cp949));
 }
@@ -213,17 +219,13 @@ EMSCRIPTEN_KEEPALIVE void moyo_form_take_dirty(PageForm* form, int* out) {
 // The texts of labels and edits set since the last call: name, NUL, UTF-8
 // text, NUL, and so on; the length goes to *length.
 EMSCRIPTEN_KEEPALIVE const char* moyo_form_take_texts(PageForm* form, int* length) {
-  const char* bytes = Hand(form->View().TakeTexts());
-  *length = static_cast<int>(Kept().size());
-  return bytes;
+  return HandBytes(form->View().TakeTexts(), length);
 }
 
 // The question-and-answer text as the file "qna.NGF" holds it (CP949 bytes,
 // not NUL-terminated); its length goes to *length.
 EMSCRIPTEN_KEEPALIVE const char* moyo_form_qna(PageForm* form, int* length) {
-  const char* bytes = Hand(form->Viewer().QnaText());
-  *length = static_cast<int>(Kept().size());
-  return bytes;
+  return HandBytes(form->Viewer().QnaText(), length);
 }
 
 // ---- The form's layout and sound, the same for every element ----

@@ -14,14 +14,11 @@ file(MAKE_DIRECTORY ${BUNDLE}/artwork)
 # A board's pictures travel in two packs, the raw pictures one after another:
 # board.pack (the wood and the edges) and stonesN.pack (the four stone
 # pictures of cell size N).
+include(${CMAKE_CURRENT_LIST_DIR}/JoinFiles.cmake)
 function(moyo_pack name)
   list(TRANSFORM ARGN PREPEND ${PICTURES}/)
   list(TRANSFORM ARGN APPEND .rgba)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E cat ${ARGN}
-                  OUTPUT_FILE ${BUNDLE}/artwork/${name}.pack RESULT_VARIABLE failed)
-  if(failed)
-    message(FATAL_ERROR "cannot write ${BUNDLE}/artwork/${name}.pack")
-  endif()
+  moyo_join_files(${BUNDLE}/artwork/${name}.pack ${ARGN})
 endfunction()
 moyo_pack(board baseb bedge gedge)
 foreach(cell RANGE 10 59)

@@ -83,8 +83,6 @@ QImage ContactSheet(const std::vector<std::pair<std::string, QImage>>& all) {
   return sheet;
 }
 
-}  // namespace
-
 bool IsBoardPicture(const std::string& name) {
   if (name == kBoardWood.name || name == kBoardEdge.name || name == kTrialEdge.name) return true;
   const bool stone = name.size() >= 3 && (name[0] == 'b' || name[0] == 'w') &&
@@ -106,6 +104,8 @@ bool WriteRaw(const QString& png, const QString& path) {
   }
   return written;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);

@@ -46,15 +46,15 @@ const MoyoFonts = (() => {
     return Promise.all(pageFaces.map((face) => face.load()));
   }
 
-  // The bytes of one of the board's faces (a key of MoyoBoardFonts), from the
+  // The bytes of the board's face of a family (a key of boardParts), from the
   // pack fetched once.
   let boardPack = null;
-  async function boardFace(base, part) {
+  async function boardFace(base, family) {
     boardPack ??= fetch(`${base}fonts/board.pack`).then((response) => {
       if (!response.ok) throw new Error(`board.pack: ${response.status}`);
       return response.arrayBuffer();
     });
-    const [offset, length] = MoyoBoardFonts[part];
+    const [offset, length] = MoyoBoardFonts[boardParts[family]];
     return (await boardPack).slice(offset, offset + length);
   }
 
@@ -70,8 +70,8 @@ const MoyoFonts = (() => {
         pageFaces.push(face);
       }
     }
-    await Promise.allSettled(Object.entries(boardParts).map(async ([family, part]) => {
-      const face = new FontFace(boardName(family), await boardFace(base, part),
+    await Promise.allSettled(Object.keys(boardParts).map(async (family) => {
+      const face = new FontFace(boardName(family), await boardFace(base, family),
                                 { weight: bold[family] ? 'bold' : 'normal' });
       document.fonts.add(face);
       return face.load();

@@ -6,8 +6,7 @@
 const MoyoPrint = (() => {
   // The faces the printed pages ask for, each falling back on NanumGothic for
   // Korean text as the desktop's do. The Latin faces reuse the board's cuts.
-  const latinFaces = { 'Liberation Serif': 'LiberationSerif-Regular',
-                       'Liberation Sans': 'LiberationSans-Regular' };
+  const latinFamilies = ['Liberation Serif', 'Liberation Sans'];
   const kBold = 1, kItalic = 2;
   let fonts = null;
 
@@ -21,8 +20,8 @@ const MoyoPrint = (() => {
   function fontsReady() {
     if (!fonts) {
       const base = MoyoLoader.base;
-      const latin = Object.entries(latinFaces).map(async ([family, part]) => {
-        const face = new FontFace(family, await MoyoFonts.boardFace(base, part));
+      const latin = latinFamilies.map(async (family) => {
+        const face = new FontFace(family, await MoyoFonts.boardFace(base, family));
         document.fonts.add(face);
         return face.load();
       });
